@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace runtime {
+
+// One field of a comma-separated record. `empty` marks a field with nothing
+// in it (an empty cell), as against a quoted empty text.
+struct Cell {
+    std::string text;
+    bool empty = true;
+};
+
+// Reads comma-separated records field by field: leading spaces skipped, a
+// quoted field runs to the next quote, a bare one to a comma or line end.
+class SequentialReader {
+public:
+    explicit SequentialReader(std::string content) : data_(std::move(content)) {}
+    static SequentialReader open(const std::filesystem::path& file);
+
+    // True when nothing but spaces and line ends is left.
+    bool atEnd() const;
+    Cell readCell();
+    std::string readText() { return readCell().text; }
+    // An empty field is 0; a field that is not a number is error 13.
+    double readNumber();
+
+private:
+    void skipSeparator();
+    std::string data_;
+    std::size_t pos_ = 0;
+};
+
+// Writes records as the reader reads them: texts quoted, numbers bare,
+// CR LF after each record.
+class SequentialWriter {
+public:
+    void text(const std::string& value);
+    void number(double value);
+    void number(float value);
+    void cell(const std::string& value); // quoted text, or nothing when empty
+    void endRecord();
+    const std::string& content() const { return out_; }
+
+private:
+    void separate();
+    std::string out_;
+    bool firstField_ = true;
+};
+
+} // namespace runtime

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+// Texts are bytes; upper-casing touches ASCII letters only.
+std::string toUpper(std::string_view text);
+std::string trim(std::string_view text);
+std::string trimLeft(std::string_view text);
+
+// Ordinal comparison on the bytes as unsigned values.
+int compareOrdinal(std::string_view a, std::string_view b);
+inline bool lessOrdinal(std::string_view a, std::string_view b) {
+    return compareOrdinal(a, b) < 0;
+}
+
+} // namespace runtime

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer,
+# runs every test with CTest (the fuzzer included) and ends with its summary.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+cmake --preset test -G Ninja >/dev/null
+cmake --build --preset test -j"$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QT_QPA_PLATFORM=offscreen
+ctest --preset test -j"$(nproc)"
