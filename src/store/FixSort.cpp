@@ -17,11 +17,15 @@ void sortFixesByName(FixTable& fixes, int count) {
     rows.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i)
         rows.push_back(std::move(fixes[i]));
+    sortFixesByName(std::span<FixRecord>(rows));
+    for (int i = 1; i <= n; ++i)
+        fixes[i] = std::move(rows[static_cast<std::size_t>(i - 1)]);
+}
+
+void sortFixesByName(std::span<FixRecord> rows) {
     std::stable_sort(rows.begin(), rows.end(), [](const FixRecord& a, const FixRecord& b) {
         return runtime::lessOrdinal(a.Name, b.Name);
     });
-    for (int i = 1; i <= n; ++i)
-        fixes[i] = std::move(rows[static_cast<std::size_t>(i - 1)]);
 }
 
 } // namespace store
