@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the tests and the program need,
 # but only those that are missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang clang-format libfuzzer-14-dev libclang-rt-14-dev
+packages=(cmake ninja-build ccache g++ clang clang-format libfuzzer-14-dev libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev
           xvfb xauth imagemagick xdotool)

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "reference/AirportTable.h"
+#include "reference/NavaidLookup.h"
+#include "reference/NavaidTable.h"
+#include "reference/UserFixTable.h"
+#include "store/ProcedureStore.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace shell {
+
+// The process-wide state every screen shares: the airport being edited, the
+// reference tables, the settings and the values screens hand each other.
+// One instance lives for the whole run; screens get it by reference.
+struct Module1 {
+    // The airport in memory (Fixes, Runways, STARRunways, SIDs, STARs and
+    // their counts) and the editor's counters that the reader and writer use.
+    store::ProcedureStore Store;
+    store::ProcedureCounters Counters;
+
+    reference::NavaidTable NavaidTable;
+    reference::AirportTable AirportTable;
+    reference::UserFixTable UserFixTable;
+    // ReferenceLat / ReferenceLong: decides among navaids sharing a name.
+    reference::ReferencePosition Reference;
+
+    // Settings file: simulator folder, author, arc step angle (as read).
+    std::string FlyFolder;
+    std::string AuthorName;
+    std::string StepAngle = "10";
+    std::filesystem::path SettingsPath;
+    // Where the folder locator was opened from: "F" by start-up.
+    std::string LocatorMode;
+
+    // Chosen on the main menu and the airport selection.
+    std::string EditMode;
+    store::Flag IsModify = store::False;
+    // The simulator folder's PMDG folder, which holds the airport files.
+    std::filesystem::path DataFolder;
+    std::string AirportFileName;
+    store::Flag BackToMenu = store::False;
+
+    // Editor values shared with the save command.
+    std::string TypedICAO;
+    std::string LastAnswer;
+    std::int16_t ProcedureStart = 1;
+
+    // The runway transition editor's working copies and hand-over values.
+    store::FixTable WorkFixes;
+    std::int16_t WorkFixCount = 0;
+    store::RunwayTable WorkRunways;
+    std::int16_t WorkRunwayCount = 0;
+    store::Flag UseWorkFixes = store::False;
+    std::string TransitionRunway;
+    std::int16_t OpeningRunwayBox = 0;
+
+    // The DME arc generator's name counter and chosen centre navaid.
+    std::int16_t ArcCounter = 1;
+    std::string ArcNavaid;
+};
+
+} // namespace shell

@@ -1,0 +1,39 @@
+#include "CheckCommand.h"
+
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+std::filesystem::path toolFolder(const char* argv0) {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec)
+        return self.parent_path();
+    return std::filesystem::absolute(argv0).parent_path();
+}
+
+// Today in the short date form the sample files carry (month/day/year).
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) + "/" +
+           std::to_string(local.tm_year + 1900);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    check::Options options;
+    std::string error;
+    if (!check::parseArguments(args, toolFolder(argv[0]), today(), options, error)) {
+        std::cerr << "vextrel-check: " << error << "\n"
+                  << "usage: vextrel-check [--write DIR] [--date TEXT] [--author NAME]\n"
+                  << "                     [--airports FILE] [--reference DIR] FILE|FOLDER...\n";
+        return 2;
+    }
+    return check::runCheck(options, std::cout, std::cerr);
+}
