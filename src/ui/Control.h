@@ -1,0 +1,105 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class App;
+class Form;
+class Frame;
+
+// What changed on a control, so the adapter can mirror just that.
+enum class Property {
+    Enabled,
+    Visible,
+    TabStop,
+    Text,
+    Caption,
+    Selection,
+    MaxLength,
+    ForeColor,
+    Items,
+    ListIndex,
+    Value,
+    Path,
+    Pattern,
+    Drive,
+};
+
+using Event = std::function<void()>;
+// KeyPress gets the character code by reference: setting it to 0 swallows
+// the key, another value replaces it.
+using KeyEvent = std::function<void(int& keyAscii)>;
+
+// A named control of a form. Its state is plain data; changes are announced
+// through onChanged so the Qt side can mirror them on a widget.
+class Control {
+public:
+    Control(Form& form, std::string name);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Form& form() const { return form_; }
+    App& app() const;
+    const std::string& name() const { return name_; }
+    // The kind as the screens name it ("TextBox", "ListBox", ...).
+    virtual const char* kind() const = 0;
+
+    bool enabled() const { return common_.enabled; }
+    void setEnabled(bool on);
+    bool visible() const { return common_.visible; }
+    void setVisible(bool on);
+    bool tabStop() const { return common_.tabStop; }
+    void setTabStop(bool on);
+
+    // A control inside a frame hides and disables with it; option buttons
+    // in one container form one group. Set once, at design time.
+    Frame* container() const { return container_; }
+    void placeIn(Frame& frame);
+
+    // Visible on screen: itself, its frames, and its form shown.
+    bool isShowing() const;
+    // Enabled itself and through its frames.
+    bool isEnabledOnScreen() const;
+    virtual bool focusable() const { return false; }
+    bool canTakeFocus() const { return focusable() && isShowing() && isEnabledOnScreen(); }
+    bool hasFocus() const;
+    // Moves the focus here (rule 3); does nothing on a control that cannot
+    // take it.
+    void setFocus();
+
+    // The adapter's hook, called after each change of state.
+    std::function<void(Property)> onChanged;
+
+protected:
+    void changed(Property what);
+    // The design state is copied when the form first loads and put back
+    // when it unloads. Each kind saves its own fields on top of these.
+    virtual void saveDesign() { commonDesign_ = common_; }
+    virtual void restoreDesign();
+    // A user's click that got through rule 4.
+    virtual void clickedByUser() {}
+    // A user's double click on a control that has the focus.
+    virtual void doubleClickedByUser() {}
+    // The focus has moved away (LostFocus, for the kinds that have it).
+    virtual void focusLost() {}
+
+private:
+    friend class Form;
+    friend class App;
+
+    struct Common {
+        bool enabled = true;
+        bool visible = true;
+        bool tabStop = true;
+    };
+    Form& form_;
+    std::string name_;
+    Frame* container_ = nullptr;
+    Common common_;
+    Common commonDesign_;
+};
+
+} // namespace ui

@@ -1,0 +1,123 @@
+// What a person does with mouse and keyboard, as App turns it into focus
+// moves and events (rules 3 and 4).
+#include "ui/App.h"
+#include "ui/DriveListBox.h"
+#include "ui/ListControl.h"
+#include "ui/TextBox.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// The focus went where the user pointed and the control is still usable.
+bool holds(const App& app, const Control& control) {
+    return app.focusOwner() == &control && control.isEnabledOnScreen() && control.isShowing();
+}
+
+} // namespace
+
+bool App::userPress(Control& control) {
+    bool holding = false;
+    dispatch([&] {
+        if (!control.canTakeFocus())
+            return;
+        moveFocus(&control);
+        holding = holds(*this, control);
+    });
+    return holding && !ended_;
+}
+
+void App::userRelease(Control& control) {
+    dispatch([&] {
+        if (holds(*this, control))
+            control.clickedByUser();
+    });
+}
+
+void App::userClick(Control& control) {
+    if (userPress(control))
+        userRelease(control);
+}
+
+void App::userSelect(ListControl& list, int index) {
+    if (userPress(list))
+        dispatch([&] {
+            if (holds(*this, list))
+                list.selectByUser(index);
+        });
+}
+
+void App::userDoubleClick(Control& control) {
+    if (userPress(control))
+        dispatch([&] {
+            if (holds(*this, control))
+                control.doubleClickedByUser();
+        });
+}
+
+void App::userDoubleClick(ListControl& list, int index) {
+    userSelect(list, index);
+    dispatch([&] {
+        if (holds(*this, list) && list.listIndex() == index)
+            list.doubleClickedByUser();
+    });
+}
+
+void App::userKey(TextBox& box, int keyAscii) {
+    if (focus_ != &box && !userPress(box))
+        return;
+    dispatch([&] {
+        if (holds(*this, box))
+            box.typeKey(keyAscii);
+    });
+}
+
+void App::userEdit(TextBox& box, std::string text, int caret) {
+    if (focus_ != &box && !userPress(box))
+        return;
+    dispatch([&] {
+        if (holds(*this, box))
+            box.editText(std::move(text), caret);
+    });
+}
+
+void App::userTab(bool forward) {
+    dispatch([&] {
+        Form* form = focus_ != nullptr ? &focus_->form() : nullptr;
+        if (form == nullptr)
+            for (Form* f : forms_)
+                if (f->visible())
+                    form = f;
+        if (form == nullptr)
+            return;
+        std::vector<Control*> order = form->tabOrder();
+        if (!forward)
+            std::reverse(order.begin(), order.end());
+        const auto at = std::find(order.begin(), order.end(), focus_);
+        const std::size_t start =
+            at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin()) + 1;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            Control* c = order[(start + i) % order.size()];
+            if (c->canTakeFocus() && c->tabStop()) {
+                moveFocus(c);
+                return;
+            }
+        }
+    });
+}
+
+void App::userChangeDrive(DriveListBox& drives, const std::string& drive) {
+    if (userPress(drives))
+        dispatch([&] {
+            if (holds(*this, drives))
+                drives.setDrive(drive);
+        });
+}
+
+void App::userClose(Form& form) {
+    dispatch([&] { form.unload(); });
+}
+
+} // namespace ui
