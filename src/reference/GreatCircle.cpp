@@ -22,8 +22,9 @@ float GreatCircleDistance(double lat1, double long1, float lat2, float long2) {
     const double r = Pi / 180;
     const double phi1 = lat1 * r;
     const double lambda1 = long1 * r;
-    const float phi2 = static_cast<float>(lat2 * r);
-    const float lambda2 = static_cast<float>(long2 * r);
+    // Held in single precision, then computed on in double.
+    const double phi2 = static_cast<float>(lat2 * r);
+    const double lambda2 = static_cast<float>(long2 * r);
     const double sinLat = std::sin((phi1 - phi2) / 2);
     const double sinLong = std::sin((lambda1 - lambda2) / 2);
     double h = sinLat * sinLat + std::cos(phi1) * std::cos(phi2) * sinLong * sinLong;
