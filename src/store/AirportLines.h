@@ -1,0 +1,36 @@
+#pragma once
+
+#include "runtime/TextFiles.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace store {
+
+// The logical lines of an airport file. A line that begins with "RNW ",
+// "SID " or "STAR " takes the following physical lines as its continuation
+// until one begins with "RNW ", "ENDR", "SID ", "ENDS", "STAR " or "/"; that
+// one is held back and becomes the next logical line. Continuations are
+// appended unchanged, so they have to begin with a space.
+class LogicalLines {
+public:
+    explicit LogicalLines(std::string_view content) : lines_(std::string(content)) {}
+
+    // The next logical line; false at the end of the file. A line held back
+    // when the file ends is still returned.
+    bool next(std::string& line);
+
+    // Logical lines taken so far, comments and skipped lines included.
+    int count() const { return count_; }
+
+private:
+    runtime::LineReader lines_;
+    std::optional<std::string> pending_;
+    int count_ = 0;
+};
+
+bool startsProcedureLine(std::string_view line);
+bool endsContinuation(std::string_view line);
+
+} // namespace store

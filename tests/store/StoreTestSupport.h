@@ -1,0 +1,70 @@
+#pragma once
+
+#include "store/AirportReader.h"
+#include "store/AirportWriter.h"
+#include "store/ProcedureStore.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace storetest {
+
+struct Loaded {
+    store::ProcedureStore store;
+    store::ProcedureCounters counters;
+    store::ReadResult result;
+};
+
+inline std::unique_ptr<Loaded> load(std::string_view content) {
+    auto loaded = std::make_unique<Loaded>();
+    loaded->result = store::LoadData(content, loaded->store, loaded->counters);
+    return loaded;
+}
+
+// Lines joined the way the writer ends them.
+inline std::string crlf(std::initializer_list<std::string_view> lines) {
+    std::string text;
+    for (std::string_view line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+inline std::string write(Loaded& loaded,
+                         const store::FileHeader& header = {"ZZZZ", "", "", "1/2/2027"}) {
+    return store::PrintTheSidStarFile(loaded.store, loaded.counters, header);
+}
+
+// Field by field, every row of every table.
+inline ::testing::AssertionResult sameTables(const store::ProcedureStore& a,
+                                             const store::ProcedureStore& b) {
+    for (int i = 1; i <= store::FixCapacity; ++i)
+        if (!(a.Fixes[i] == b.Fixes[i]))
+            return ::testing::AssertionFailure() << "Fixes row " << i << " differs";
+    for (int i = 1; i <= store::RunwayCapacity; ++i)
+        if (!(a.Runways[i] == b.Runways[i]))
+            return ::testing::AssertionFailure() << "Runways row " << i << " differs";
+    for (int i = 1; i <= store::SIDCapacity; ++i)
+        if (!(a.SIDs[i] == b.SIDs[i]))
+            return ::testing::AssertionFailure() << "SIDs row " << i << " differs";
+    for (int i = 1; i <= store::STARCapacity; ++i)
+        if (!(a.STARs[i] == b.STARs[i]))
+            return ::testing::AssertionFailure() << "STARs row " << i << " differs";
+    for (int s = 1; s <= store::STARLimit; ++s)
+        for (int r = 1; r <= store::RunwaysPerSTAR; ++r)
+            if (a.STARRunways(s, r) != b.STARRunways(s, r))
+                return ::testing::AssertionFailure()
+                       << "STARRunways(" << s << ", " << r << ") differs";
+    return ::testing::AssertionSuccess();
+}
+
+inline bool isEmpty(const store::ProcedureStore& s) {
+    return sameTables(s, store::ProcedureStore{});
+}
+
+} // namespace storetest
