@@ -1,0 +1,185 @@
+#include "editor/ModifyProcedure.h"
+
+#include "runtime/Numbers.h"
+
+namespace editor {
+
+ModifyProcedure::ModifyProcedure(ui::App& app, shell::Module1& module)
+    : ui::Form(app, "ModifyProcedure"),
+      m(module), runwayBoxes_{&RwText1, &RwText2, &RwText3, &RwText4,
+                              &RwText5, &RwText6, &RwText7, &RwText8} {
+    setDesignState();
+    wireEvents();
+}
+
+void ModifyProcedure::setDesignState() {
+    setCaption("Procedure Editor");
+
+    ICAOLabel.setCaption("ICAO");
+    AptNameText.setMaxLength(4);
+    ProcedureNameLabel.setCaption("Procedure Name");
+    ProcedureNameText.setMaxLength(16);
+    RunwaysLabel.setCaption("Runway(s) Available in Procedure");
+    for (int k = 1; k <= 8; ++k) {
+        runwayBox(k).setMaxLength(3);
+        runwayBox(k).setVisible(k == 1);
+    }
+    setCounterLabel(1, 1);
+
+    AddNavLabel.setCaption("Fly2 Navaid ID");
+    AddNavText.setMaxLength(7);
+    AltLabel.setCaption("Altitude");
+    Alt1Text.setMaxLength(5);
+    FloatAltOption.setCaption("Floating");
+
+    UserFixFrame.setCaption("User Defined Fix");
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &FixNameLabel, &FixNameText, &FixIDLabel, &FixIDText, &LatLabel, &DDMLatText,
+             &DMMLatText, &LatFrame, &LongLabel, &DDMLongText, &DMMLongText, &LongFrame, &VORLabel,
+             &VORFIXText, &HeadingLabel, &HeadingText, &DistLabel, &DistText})
+        c->placeIn(UserFixFrame);
+    FixNameLabel.setCaption("Fix Name");
+    FixNameText.setMaxLength(10);
+    FixIDLabel.setCaption("ID");
+    LatLabel.setCaption("D     M   Latitude");
+    DDMLatText.setMaxLength(2);
+    DMMLatText.setMaxLength(9);
+    NLatOption.placeIn(LatFrame);
+    SLatOption.placeIn(LatFrame);
+    NLatOption.setCaption("North Lat");
+    SLatOption.setCaption("South Lat");
+    NLatOption.setValue(true);
+    LongLabel.setCaption(" D      M Longitude");
+    DDMLongText.setMaxLength(3);
+    DMMLongText.setMaxLength(9);
+    ELongOption.placeIn(LongFrame);
+    WLongOption.placeIn(LongFrame);
+    ELongOption.setCaption("East Long");
+    WLongOption.setCaption("West Long");
+    WLongOption.setValue(true);
+    VORLabel.setCaption("VOR");
+    VORFIXText.setMaxLength(3);
+    HeadingLabel.setCaption("Heading");
+    HeadingText.setMaxLength(3);
+    DistLabel.setCaption("Distance");
+    DistText.setMaxLength(5);
+
+    OnHeadFrame.setCaption("ONHDG");
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&OnHeadAltLabel, &OnHeadAltText,
+                                                              &OnHeadDistLabel, &OnHeadDistText})
+        c->placeIn(OnHeadFrame);
+    OnHeadAltLabel.setCaption("Altitude");
+    OnHeadAltText.setMaxLength(5);
+    OnHeadDistLabel.setCaption("Not Before Distance");
+    OnHeadDistText.setMaxLength(5);
+    InterceptFrame.setCaption("INTERCEPT");
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&InterceptHeadingLabel, &InterceptHeadingText,
+                                             &InterceptToOption, &InterceptFromOption})
+        c->placeIn(InterceptFrame);
+    InterceptHeadingLabel.setCaption("Heading");
+    InterceptToOption.setCaption("TO");
+    InterceptFromOption.setCaption("FROM");
+    InterceptFromOption.setValue(true);
+    coverInterceptONHDG(false);
+
+    AddWaypointCommand.setCaption("Add To Waypoint List");
+    ModifyWaypointCommand.setCaption("Modify");
+    ModifyWaypointCommand.setEnabled(false);
+    ClearDataCommand.setCaption("   Clear All    Input Boxes");
+    WaypointListLabel.setCaption("List of Waypoints");
+    MoveUp.setCaption("Move Up");
+    MoveUp.setEnabled(false);
+    MoveDown.setCaption("Move Down");
+    MoveDown.setEnabled(false);
+    DeleteWaypointCommand.setCaption("Delete This Waypoint");
+    DeleteWaypointCommand.setEnabled(false);
+
+    NextProcedureCommand.setCaption("View Next Procedure");
+    AddAnotherProcedureCommand.setCaption("Add Another Procedure");
+    DeleteProcedureCommand.setCaption("Delete This Procedure");
+    SaveCommand.setCaption("Save All Procedures");
+    OopsCommand.setCaption("No Changes Just Exit");
+}
+
+void ModifyProcedure::wireEvents() {
+    AptNameText.KeyPress = [this](int& key) { AptNameText_KeyPress(key); };
+    AptNameText.LostFocus = [this] { AptNameText_LostFocus(); };
+    ProcedureNameText.KeyPress = [this](int& key) { ProcedureNameText_KeyPress(key); };
+    ProcedureNameText.LostFocus = [this] { ProcedureNameText_LostFocus(); };
+    for (int k = 1; k <= 8; ++k) {
+        runwayBox(k).Change = [this, k] { RwText_Change(k); };
+        runwayBox(k).LostFocus = [this, k] { RwText_LostFocus(k); };
+        runwayBox(k).DblClick = [this, k] { RwText_DblClick(k); };
+    }
+
+    AddNavText.KeyPress = [this](int& key) { AddNavText_KeyPress(key); };
+    AddNavText.LostFocus = [this] { AddNavText_LostFocus(); };
+    Alt1Text.LostFocus = [this] { Alt1Text_LostFocus(); };
+    FixNameText.KeyPress = [this](int& key) { FixNameText_KeyPress(key); };
+    FixNameText.LostFocus = [this] { FixNameText_LostFocus(); };
+    FixNameText.DblClick = [this] { FixNameText_DblClick(); };
+    FixIDText.KeyPress = [this](int& key) { FixIDText_KeyPress(key); };
+    FixIDText.LostFocus = [this] { FixIDText_LostFocus(); };
+    DDMLatText.KeyPress = [this](int& key) { DDMLatText_KeyPress(key); };
+    DDMLatText.LostFocus = [this] { DDMLatText_LostFocus(); };
+    DMMLatText.KeyPress = [this](int& key) { DMMLatText_KeyPress(key); };
+    DMMLatText.LostFocus = [this] { DMMLatText_LostFocus(); };
+    DDMLongText.KeyPress = [this](int& key) { DDMLongText_KeyPress(key); };
+    DDMLongText.LostFocus = [this] { DDMLongText_LostFocus(); };
+    DMMLongText.LostFocus = [this] { DMMLongText_LostFocus(); };
+    VORFIXText.KeyPress = [this](int& key) { VORFIXText_KeyPress(key); };
+    VORFIXText.LostFocus = [this] { VORFIXText_LostFocus(); };
+    HeadingText.KeyPress = [this](int& key) { HeadingText_KeyPress(key); };
+    HeadingText.LostFocus = [this] { HeadingText_LostFocus(); };
+    DistText.LostFocus = [this] { DistText_LostFocus(); };
+    OnHeadAltText.LostFocus = [this] { OnHeadAltText_LostFocus(); };
+    OnHeadDistText.LostFocus = [this] { OnHeadDistText_LostFocus(); };
+    InterceptHeadingText.LostFocus = [this] { InterceptHeadingText_LostFocus(); };
+
+    AddWaypointCommand.Click = [this] { AddWaypointCommand_Click(); };
+    ModifyWaypointCommand.Click = [this] { ModifyWaypointCommand_Click(); };
+    ClearDataCommand.Click = [this] { ClearDataCommand_Click(); };
+    WaypointList.Click = [this] { WaypointList_Click(); };
+    MoveUp.Click = [this] { MoveUp_Click(); };
+    MoveDown.Click = [this] { MoveDown_Click(); };
+    DeleteWaypointCommand.Click = [this] { DeleteWaypointCommand_Click(); };
+
+    NextProcedureCommand.Click = [this] { NextProcedureCommand_Click(); };
+    AddAnotherProcedureCommand.Click = [this] { AddAnotherProcedureCommand_Click(); };
+    DeleteProcedureCommand.Click = [this] { DeleteProcedureCommand_Click(); };
+    SaveCommand.Click = [this] { SaveCommand_Click(); };
+    OopsCommand.Click = [this] { OopsCommand_Click(); };
+}
+
+ui::TextBox& ModifyProcedure::runwayBox(int k) {
+    return *runwayBoxes_.at(static_cast<std::size_t>(k - 1));
+}
+
+bool ModifyProcedure::isSTARMode() const {
+    return m.EditMode == "T" || m.EditMode == "S";
+}
+
+void ModifyProcedure::setCounterLabel(int number, int total) {
+    SIDCountLabel.setCaption("Procedure " + runtime::printedNumber(number) + "  of " +
+                             runtime::printedNumber(total));
+}
+
+void ModifyProcedure::coverInterceptONHDG(bool covered) {
+    HideInterceptONHDG.setVisible(covered);
+    OnHeadFrame.setVisible(!covered);
+    InterceptFrame.setVisible(!covered);
+}
+
+void ModifyProcedure::refuse(ui::TextBox& box, const std::string& message) {
+    MsgBox(message);
+    box.setFocus();
+    box.selectAll();
+}
+
+void ModifyProcedure::ShowTableFull(const std::string& table, int limit, const std::string& unit) {
+    MsgBox("The " + table + " table is full." + "\r\n" + "It holds at most" +
+           runtime::printedNumber(limit) + " " + unit + ".");
+}
+
+} // namespace editor

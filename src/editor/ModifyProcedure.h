@@ -1,0 +1,214 @@
+#pragma once
+
+#include "shell/Module1.h"
+#include "ui/Forms.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace editor {
+
+// The procedure editor: creates or modifies the SIDs or the STARs of one
+// airport. The airport itself lives in Module1; this screen keeps only the
+// position of the procedure on screen and the state of the entry boxes.
+// Its logic is split by concern: lifecycle and navigation, field checks,
+// list commands, runway boxes, lookups, user fixes and the save command.
+class ModifyProcedure : public ui::Form {
+public:
+    ModifyProcedure(ui::App& app, shell::Module1& m);
+
+    // Procedure identity and navigation.
+    ui::Label ICAOLabel{*this, "ICAOLabel"};
+    ui::TextBox AptNameText{*this, "AptNameText"};
+    ui::Label AirportInfoLabel{*this, "AirportInfoLabel"};
+    ui::Label ProcedureNameLabel{*this, "ProcedureNameLabel"};
+    ui::TextBox ProcedureNameText{*this, "ProcedureNameText"};
+    ui::Label RunwaysLabel{*this, "RunwaysLabel"};
+    ui::TextBox RwText1{*this, "RwText1"};
+    ui::TextBox RwText2{*this, "RwText2"};
+    ui::TextBox RwText3{*this, "RwText3"};
+    ui::TextBox RwText4{*this, "RwText4"};
+    ui::TextBox RwText5{*this, "RwText5"};
+    ui::TextBox RwText6{*this, "RwText6"};
+    ui::TextBox RwText7{*this, "RwText7"};
+    ui::TextBox RwText8{*this, "RwText8"};
+    ui::Label SIDCountLabel{*this, "SIDCountLabel"};
+
+    // The waypoint being entered.
+    ui::Label AddNavLabel{*this, "AddNavLabel"};
+    ui::TextBox AddNavText{*this, "AddNavText"};
+    ui::Label AltLabel{*this, "AltLabel"};
+    ui::TextBox Alt1Text{*this, "Alt1Text"};
+    ui::CheckBox FloatAltOption{*this, "FloatAltOption"};
+
+    // A user-defined fix: by latitude and longitude, or radial and distance.
+    ui::Frame UserFixFrame{*this, "UserFixFrame"};
+    ui::Label FixNameLabel{*this, "FixNameLabel"};
+    ui::TextBox FixNameText{*this, "FixNameText"};
+    ui::Label FixIDLabel{*this, "FixIDLabel"};
+    ui::TextBox FixIDText{*this, "FixIDText"};
+    ui::Label LatLabel{*this, "LatLabel"};
+    ui::TextBox DDMLatText{*this, "DDMLatText"};
+    ui::TextBox DMMLatText{*this, "DMMLatText"};
+    ui::Frame LatFrame{*this, "LatFrame"};
+    ui::OptionButton NLatOption{*this, "NLatOption"};
+    ui::OptionButton SLatOption{*this, "SLatOption"};
+    ui::Label LongLabel{*this, "LongLabel"};
+    ui::TextBox DDMLongText{*this, "DDMLongText"};
+    ui::TextBox DMMLongText{*this, "DMMLongText"};
+    ui::Frame LongFrame{*this, "LongFrame"};
+    ui::OptionButton ELongOption{*this, "ELongOption"};
+    ui::OptionButton WLongOption{*this, "WLongOption"};
+    ui::Label VORLabel{*this, "VORLabel"};
+    ui::TextBox VORFIXText{*this, "VORFIXText"};
+    ui::Label HeadingLabel{*this, "HeadingLabel"};
+    ui::TextBox HeadingText{*this, "HeadingText"};
+    ui::Label DistLabel{*this, "DistLabel"};
+    ui::TextBox DistText{*this, "DistText"};
+
+    // On-heading and intercept legs (SIDs only; covered in the STAR modes).
+    ui::Frame OnHeadFrame{*this, "OnHeadFrame"};
+    ui::Label OnHeadAltLabel{*this, "OnHeadAltLabel"};
+    ui::TextBox OnHeadAltText{*this, "OnHeadAltText"};
+    ui::Label OnHeadDistLabel{*this, "OnHeadDistLabel"};
+    ui::TextBox OnHeadDistText{*this, "OnHeadDistText"};
+    ui::Frame InterceptFrame{*this, "InterceptFrame"};
+    ui::Label InterceptHeadingLabel{*this, "InterceptHeadingLabel"};
+    ui::TextBox InterceptHeadingText{*this, "InterceptHeadingText"};
+    ui::OptionButton InterceptToOption{*this, "InterceptToOption"};
+    ui::OptionButton InterceptFromOption{*this, "InterceptFromOption"};
+    ui::Frame HideInterceptONHDG{*this, "HideInterceptONHDG"};
+
+    // The waypoint list and its commands.
+    ui::CommandButton AddWaypointCommand{*this, "AddWaypointCommand"};
+    ui::CommandButton ModifyWaypointCommand{*this, "ModifyWaypointCommand"};
+    ui::CommandButton ClearDataCommand{*this, "ClearDataCommand"};
+    ui::Label WaypointListLabel{*this, "WaypointListLabel"};
+    ui::ListBox WaypointList{*this, "WaypointList"};
+    ui::CommandButton MoveUp{*this, "MoveUp"};
+    ui::CommandButton MoveDown{*this, "MoveDown"};
+    ui::CommandButton DeleteWaypointCommand{*this, "DeleteWaypointCommand"};
+
+    // Procedure commands.
+    ui::CommandButton NextProcedureCommand{*this, "NextProcedureCommand"};
+    ui::CommandButton AddAnotherProcedureCommand{*this, "AddAnotherProcedureCommand"};
+    ui::CommandButton DeleteProcedureCommand{*this, "DeleteProcedureCommand"};
+    ui::CommandButton SaveCommand{*this, "SaveCommand"};
+    ui::CommandButton OopsCommand{*this, "OopsCommand"};
+
+    // Box k (1..8) of the runway boxes.
+    ui::TextBox& runwayBox(int k);
+
+    // Editor state (the rest lives in Module1).
+    std::int16_t CurrentSID = 1;
+    std::int16_t CurrentSTAR = 1;
+    std::string SavedICAO;
+    store::Flag FixIsKnown = store::False;
+    std::int16_t FixIndex = 0;
+
+    // --- Lifecycle and navigation ---
+    void FreshForm();
+    void LoadWaypointList();
+    void NextProcedureCommand_Click();
+    void AddAnotherProcedureCommand_Click();
+    void DeleteProcedureCommand_Click();
+    void OopsCommand_Click();
+    void AptNameText_KeyPress(int& KeyAscii);
+    void AptNameText_LostFocus();
+    void ProcedureNameText_KeyPress(int& KeyAscii);
+    void ProcedureNameText_LostFocus();
+
+    // --- Save ---
+    void SaveCommand_Click();
+
+    // --- Field checks ---
+    void FixIDText_KeyPress(int& KeyAscii);
+    void DDMLatText_KeyPress(int& KeyAscii);
+    void DMMLatText_KeyPress(int& KeyAscii);
+    void DDMLongText_KeyPress(int& KeyAscii);
+    void VORFIXText_KeyPress(int& KeyAscii);
+    void HeadingText_KeyPress(int& KeyAscii);
+    void FixIDText_LostFocus();
+    void VORFIXText_LostFocus();
+    void DDMLatText_LostFocus();
+    void DMMLatText_LostFocus();
+    void DDMLongText_LostFocus();
+    void DMMLongText_LostFocus();
+    void HeadingText_LostFocus();
+    void DistText_LostFocus();
+    void Alt1Text_LostFocus();
+    void OnHeadAltText_LostFocus();
+    void OnHeadDistText_LostFocus();
+    void InterceptHeadingText_LostFocus();
+    void ClearLatLongs();
+    void BlankAltVorBoxes();
+    static std::string StripParentheses(const std::string& text);
+
+    // --- List commands ---
+    void AddWaypointCommand_Click();
+    // Both return false when no row was written.
+    bool AddSIDWaypoint();
+    bool AddSTARWaypoint();
+    void ModifyWaypointCommand_Click();
+    void DeleteWaypointCommand_Click();
+    void MoveUp_Click();
+    void MoveDown_Click();
+    void WaypointList_Click();
+    void PrintLatLong(int row);
+    void ClearDataCommand_Click();
+    static std::string WrapInParentheses(const std::string& text);
+
+    // --- Lookups ---
+    void SearchForAirport();
+    void AddNavText_KeyPress(int& KeyAscii);
+    void AddNavText_LostFocus();
+    void FixNameText_KeyPress(int& KeyAscii);
+    void FixNameText_LostFocus();
+
+    // --- User fixes ---
+    void AddUserFix(const std::string& name);
+    void FixNameText_DblClick();
+    // Empties the user-fix picker's list and fills it again from the table.
+    void RefillUserFixPicker();
+
+    // --- Runway boxes ---
+    static bool IsValidRunwayNumber(const std::string& text);
+    static std::string CheckForZero(const std::string& text);
+    bool RunwayDefined(const std::string& runway) const;
+    void PrintRunways();
+    void SaveRunways(int star);
+    void SaveSIDRunways(int row);
+    void HideRw2to8();
+    // The change, lost-focus and double-click events of runway box k.
+    void RwText_Change(int k);
+    void RwText_LostFocus(int k);
+    void RwText_DblClick(int k);
+
+    // --- Shared helpers ---
+    bool isSTARMode() const;
+    bool isSIDMode() const { return !isSTARMode(); }
+    // "Procedure  1  of  3".
+    void setCounterLabel(int number, int total);
+    // Shows the panel over the on-heading and intercept boxes, or takes it
+    // away.
+    void coverInterceptONHDG(bool covered);
+    // The refusal of a checked box: the message, then the focus back into
+    // the box with its whole text selected.
+    void refuse(ui::TextBox& box, const std::string& message);
+    // The message for a table that has no room left, naming its limit.
+    void ShowTableFull(const std::string& table, int limit, const std::string& unit);
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    shell::Module1& m;
+
+private:
+    void setDesignState();
+    void wireEvents();
+    std::array<ui::TextBox*, 8> runwayBoxes_;
+};
+
+} // namespace editor
