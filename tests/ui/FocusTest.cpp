@@ -1,0 +1,197 @@
+// Rules 3 and 4: focus moves, LostFocus, and clicks behind a refusal.
+#include "TestScreen.h"
+
+#include "support/TestApp.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using testing::ElementsAre;
+
+namespace {
+
+struct FocusTest : testing::Test {
+    FocusTest() {
+        h.user.start(screen);
+        screen.log.clear();
+    }
+    support::TestApp h;
+    TestScreen screen{h.app};
+};
+
+TEST_F(FocusTest, ShowingAScreenFocusesItsFirstControlInTabOrder) {
+    EXPECT_TRUE(screen.IdentText.hasFocus());
+}
+
+TEST_F(FocusTest, LostFocusRunsAfterTheMove) {
+    h.user.click(screen.NameText);
+    EXPECT_TRUE(screen.NameText.hasFocus());
+    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in NameText"));
+}
+
+TEST_F(FocusTest, SetFocusInCodeIsAMoveToo) {
+    screen.OtherText.setFocus();
+    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in OtherText"));
+}
+
+TEST_F(FocusTest, TwoRefusingBoxesDoNotBounceTheFocus) {
+    // Each box takes the focus back when it loses it; the move made inside
+    // the first LostFocus must not run the second one.
+    screen.IdentText.LostFocus = [this] {
+        screen.log.push_back("IdentText_LostFocus");
+        screen.IdentText.setFocus();
+    };
+    screen.NameText.LostFocus = [this] {
+        screen.log.push_back("NameText_LostFocus");
+        screen.NameText.setFocus();
+    };
+    h.user.click(screen.NameText);
+    EXPECT_TRUE(screen.IdentText.hasFocus());
+    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus"));
+}
+
+TEST_F(FocusTest, SetFocusOnADisabledOrHiddenControlDoesNothing) {
+    screen.NameText.setEnabled(false);
+    screen.NameText.setFocus();
+    screen.OtherText.setVisible(false);
+    screen.OtherText.setFocus();
+    screen.HemFrame.setVisible(false);
+    screen.NorthOption.setFocus();
+    EXPECT_TRUE(screen.IdentText.hasFocus());
+    EXPECT_TRUE(screen.log.empty());
+}
+
+TEST_F(FocusTest, SetFocusOnAHiddenScreenDoesNothing) {
+    TestScreen other(h.app, "Other");
+    other.load();
+    other.NameText.setFocus();
+    EXPECT_TRUE(screen.IdentText.hasFocus());
+}
+
+TEST_F(FocusTest, DisablingOrHidingTheFocusedControlDropsTheFocusSilently) {
+    screen.IdentText.setEnabled(false);
+    EXPECT_EQ(h.app.focusOwner(), nullptr);
+    screen.NameText.setFocus();
+    screen.NameText.setVisible(false);
+    EXPECT_EQ(h.app.focusOwner(), nullptr);
+    h.user.click(screen.OkCommand);
+    EXPECT_THAT(screen.log, ElementsAre("OkCommand_Click"));
+}
+
+TEST_F(FocusTest, ClickAfterTypingRunsLostFocusBeforeClick) {
+    h.user.typeInto(screen.IdentText, "K");
+    h.user.click(screen.OkCommand);
+    EXPECT_THAT(screen.log,
+                ElementsAre("IdentText_KeyPress 75", "IdentText_Change K",
+                            "IdentText_LostFocus, focus in OkCommand", "OkCommand_Click"));
+}
+
+TEST_F(FocusTest, ARefusingLostFocusStopsTheClickItInterrupted) {
+    screen.refuse = &screen.IdentText;
+    h.user.typeInto(screen.IdentText, "12A");
+    screen.log.clear();
+
+    h.user.click(screen.OkCommand);
+    h.user.click(screen.SouthOption);
+    h.user.click(screen.FloatCheck);
+    h.user.select(screen.WaypointList, 0);
+
+    EXPECT_TRUE(screen.IdentText.hasFocus());
+    EXPECT_EQ(screen.IdentText.selLength(), 3);
+    EXPECT_TRUE(screen.NorthOption.value());
+    EXPECT_EQ(screen.FloatCheck.value(), 0);
+    EXPECT_EQ(screen.WaypointList.listIndex(), -1);
+    for (const std::string& line : screen.log)
+        EXPECT_THAT(line, testing::StartsWith("IdentText_LostFocus")) << line;
+    EXPECT_EQ(screen.log.size(), 4u);
+}
+
+TEST_F(FocusTest, AClickIsLostWhenLostFocusDisablesTheButton) {
+    screen.IdentText.LostFocus = [this] { screen.OkCommand.setEnabled(false); };
+    h.user.click(screen.OkCommand);
+    EXPECT_TRUE(screen.log.empty());
+}
+
+TEST_F(FocusTest, ClicksOnOptionsAndCheckBoxesSetTheValueBeforeClick) {
+    screen.SouthOption.Click = [this] {
+        screen.log.push_back(std::string("South ") + (screen.SouthOption.value() ? "on" : "off") +
+                             ", North " + (screen.NorthOption.value() ? "on" : "off"));
+    };
+    screen.FloatCheck.Click = [this] {
+        screen.log.push_back("Float " + std::to_string(screen.FloatCheck.value()));
+    };
+    h.user.click(screen.SouthOption);
+    h.user.click(screen.FloatCheck);
+    h.user.click(screen.FloatCheck);
+    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in SouthOption",
+                                        "South on, North off", "Float 1", "Float 0"));
+}
+
+TEST_F(FocusTest, AClickOnADisabledButtonDoesNothing) {
+    screen.OkCommand.setEnabled(false);
+    h.user.click(screen.OkCommand);
+    EXPECT_TRUE(screen.IdentText.hasFocus());
+    EXPECT_TRUE(screen.log.empty());
+}
+
+TEST_F(FocusTest, ControlsInADisabledFrameTakeNoClicks) {
+    screen.HemFrame.setEnabled(false);
+    h.user.click(screen.SouthOption);
+    EXPECT_FALSE(screen.SouthOption.value());
+    EXPECT_TRUE(screen.log.empty());
+}
+
+TEST_F(FocusTest, TabFollowsTheTabOrderSkippingWhatCannotTakeTheFocus) {
+    screen.setTabOrder({&screen.IdentText, &screen.OtherText, &screen.NameText});
+    screen.OtherText.setEnabled(false);
+    screen.OkCommand.setTabStop(false);
+    h.user.tab();
+    EXPECT_TRUE(screen.NameText.hasFocus());
+    h.user.tab();
+    EXPECT_TRUE(screen.NorthOption.hasFocus());
+    h.user.backTab();
+    h.user.backTab();
+    EXPECT_TRUE(screen.IdentText.hasFocus());
+    h.user.backTab();
+    EXPECT_TRUE(screen.WaypointList.hasFocus()) << "wraps to the last";
+    EXPECT_EQ(screen.log.front(), "IdentText_LostFocus, focus in NameText");
+}
+
+TEST_F(FocusTest, ListSelectionByTheUserFiresClickEachTimeAndDoubleClickAfterIt) {
+    screen.WaypointList.AddItem("SEA");
+    screen.WaypointList.AddItem("OLM");
+    h.user.select(screen.WaypointList, 1);
+    h.user.doubleClick(screen.WaypointList, 0);
+    EXPECT_THAT(screen.log,
+                ElementsAre("IdentText_LostFocus, focus in WaypointList", "WaypointList_Click 1",
+                            "WaypointList_Click 0", "WaypointList_DblClick"));
+}
+
+TEST_F(FocusTest, DoubleClickOnABoxFocusesItFirst) {
+    h.user.doubleClick(screen.NameText);
+    EXPECT_THAT(screen.log,
+                ElementsAre("IdentText_LostFocus, focus in NameText", "NameText_DblClick"));
+}
+
+TEST_F(FocusTest, ShowingAnotherScreenMovesTheFocusIntoIt) {
+    TestScreen other(h.app, "Other");
+    other.show();
+    EXPECT_TRUE(other.IdentText.hasFocus());
+    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in IdentText"));
+    // Coming back, the focus returns to the control that had it.
+    h.user.click(screen.NameText);
+    other.hide();
+    screen.OtherText.setFocus();
+    other.show();
+    other.NameText.setFocus();
+    screen.show();
+    EXPECT_TRUE(screen.OtherText.hasFocus());
+}
+
+TEST_F(FocusTest, HidingTheScreenWithTheFocusRunsNoLostFocus) {
+    screen.hide();
+    EXPECT_EQ(h.app.focusOwner(), nullptr);
+    EXPECT_TRUE(screen.log.empty());
+}
+
+} // namespace
