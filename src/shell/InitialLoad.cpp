@@ -1,0 +1,179 @@
+#include "shell/InitialLoad.h"
+
+#include "reference/NavaidTable.h"
+#include "runtime/RuntimeError.h"
+#include "runtime/TextFiles.h"
+#include "shell/Registry.h"
+#include "shell/Settings.h"
+
+namespace shell {
+
+namespace {
+
+constexpr const char* TerminationTitle = "Program termination.";
+
+void endWithMessage(ui::Form& form, const std::string& text) {
+    form.MsgBox(text, ui::Buttons::OK, ui::Icon::Critical, ui::DefaultButton::First,
+                TerminationTitle);
+    form.End();
+}
+
+std::string unexpectedError(int number) {
+    return "There was an unexpected error (" + std::to_string(number) +
+           ").\r\nPlease report to author that an unknown error occured.\r\nThis program can "
+           "not run with this fatal error and must now terminate.";
+}
+
+} // namespace
+
+InitialLoad::InitialLoad(ui::App& app, Module1& module) : ui::Form(app, "InitialLoad"), m(module) {
+    setCaption("Vextrel");
+    Label1.setCaption("   -- New Airport  --  Start with");
+    CreateDP.setCaption("SIDs");
+    CreateSTAR.setCaption("STARs");
+    Label2.setCaption("-- Old Airport --     Modify/Add");
+    ModifyDP.setCaption("SIDs");
+    ModifySTAR.setCaption("STARs");
+    ExitCommand.setCaption("EXIT");
+
+    CreateDP.Click = [this] { CreateProcedure("E"); };
+    CreateSTAR.Click = [this] { CreateProcedure("T"); };
+    ModifyDP.Click = [this] { ModifyProcedures("D", "I could not find the 777 data files."); };
+    ModifySTAR.Click = [this] {
+        ModifyProcedures("S", "I could not find the 777 STAR data files.");
+    };
+    ExitCommand.Click = [this] {
+        unload();
+        End();
+    };
+}
+
+void InitialLoad::Form_Load() {
+    hide();
+    m.StepAngle = defaultStepAngle();
+    // A short settings file is completed once and read again.
+    for (bool completed = false;;) {
+        Phase phase = Phase::Settings;
+        try {
+            m.Store.FixCount = 0;
+            m.SettingsPath = app().programFolder() / SettingsFileName;
+            readSettings();
+            show();
+            phase = Phase::ReferenceFiles;
+            loadReferenceFiles(m, app().programFolder());
+            return;
+        } catch (const runtime::RuntimeError& e) {
+            if (phase == Phase::Settings && e.number() == runtime::InputPastEndOfFile &&
+                !completed) {
+                completed = true;
+                try {
+                    writeSettings(m.SettingsPath, m.FlyFolder, m.AuthorName, m.StepAngle);
+                    continue;
+                } catch (const runtime::RuntimeError& writeError) {
+                    failStartUp(writeError.number(), phase);
+                    return;
+                }
+            }
+            if (phase == Phase::Settings && e.number() == runtime::FileNotFound) {
+                recoverMissingSettings();
+                return;
+            }
+            failStartUp(e.number(), phase);
+            return;
+        }
+    }
+}
+
+void InitialLoad::readSettings() {
+    runtime::LineReader reader = runtime::LineReader::open(m.SettingsPath);
+    m.FlyFolder = reader.readLine();
+    m.AuthorName = reader.readLine();
+    m.StepAngle = reader.readLine();
+}
+
+void InitialLoad::recoverMissingSettings() {
+    m.FlyFolder = ReadSimulatorFolder(app().programFolder());
+    if (m.FlyFolder.empty()) {
+        hide();
+        m.LocatorMode = "F";
+        app().show("FindFlyForm");
+        return;
+    }
+    m.AuthorName.clear();
+    m.SettingsPath = app().programFolder() / SettingsFileName;
+    try {
+        writeSettings(m.SettingsPath, storedFolder(m.FlyFolder), m.AuthorName, m.StepAngle, 1);
+    } catch (const runtime::RuntimeError& e) {
+        failStartUp(e.number(), Phase::Settings);
+        return;
+    }
+    // The reference files are read here too: skipping them would leave every
+    // name unresolvable until the next start.
+    loadReferenceFilesOrEnd(*this, m);
+    app().show("UsersNameForm");
+}
+
+void InitialLoad::failStartUp(int errorNumber, Phase phase) {
+    if (phase == Phase::ReferenceFiles && errorNumber == runtime::FileNotFound) {
+        endWithMessage(*this, "I could not find the navaid file " +
+                                  (app().programFolder() / reference::NavaidFileName).string() +
+                                  ".\r\nThis program can not run without the data files and "
+                                  "must now terminate.");
+    }
+    if (errorNumber == runtime::PathNotFound) {
+        endWithMessage(*this, "I could not find the PMDG 777 folder.\r\nPlease insure 777 files "
+                              "are loaded.\r\nThis program can not convert without the data "
+                              "files and must now terminate.");
+    }
+    endWithMessage(*this, unexpectedError(errorNumber));
+}
+
+void loadReferenceFilesOrEnd(ui::Form& form, Module1& m) {
+    try {
+        loadReferenceFiles(m, form.app().programFolder());
+    } catch (const runtime::RuntimeError& e) {
+        if (e.number() == runtime::FileNotFound)
+            endWithMessage(form,
+                           "I could not find the navaid file " +
+                               (form.app().programFolder() / reference::NavaidFileName).string() +
+                               ".\r\nThis program can not run without the data files and "
+                               "must now terminate.");
+        endWithMessage(form, unexpectedError(e.number()));
+    }
+}
+
+void InitialLoad::Form_Unload() {
+    End();
+}
+
+void InitialLoad::CreateProcedure(const char* mode) {
+    m.DataFolder = dataFolderOf(m.FlyFolder);
+    m.EditMode = mode;
+    m.IsModify = store::False;
+    app().show("ModifyProcedure");
+    if (auto* icao = dynamic_cast<ui::TextBox*>(app().form("ModifyProcedure").find("AptNameText")))
+        icao->setText("");
+}
+
+void InitialLoad::ModifyProcedures(const char* mode, const char* missingFilesLine) {
+    m.DataFolder = dataFolderOf(m.FlyFolder);
+    try {
+        ui::Form& pick = app().form("PickFile");
+        if (pick.isLoaded())
+            pick.unload();
+        m.EditMode = mode;
+        m.IsModify = store::True;
+        pick.show();
+    } catch (const runtime::RuntimeError& e) {
+        if (e.number() == runtime::FileNotFound) {
+            hide();
+            app().show("FindFlyForm");
+        } else if (e.number() == runtime::PathNotFound) {
+            endWithMessage(*this, std::string(missingFilesLine) +
+                                      "\r\nThis program can not run without the data files and "
+                                      "must now terminate.");
+        }
+    }
+}
+
+} // namespace shell

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/Module1.h"
+#include "ui/Forms.h"
+
+namespace shell {
+
+// The first screen: start-up (settings file, reference files) and the main
+// menu. Unloading it ends the program.
+class InitialLoad : public ui::Form {
+public:
+    InitialLoad(ui::App& app, Module1& m);
+
+    ui::Label Label1{*this, "Label1"};
+    ui::CommandButton CreateDP{*this, "CreateDP"};
+    ui::CommandButton CreateSTAR{*this, "CreateSTAR"};
+    ui::Label Label2{*this, "Label2"};
+    ui::CommandButton ModifyDP{*this, "ModifyDP"};
+    ui::CommandButton ModifySTAR{*this, "ModifySTAR"};
+    ui::CommandButton ExitCommand{*this, "ExitCommand"};
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    enum class Phase { Settings, ReferenceFiles };
+
+    void readSettings();
+    void recoverMissingSettings();
+    void failStartUp(int errorNumber, Phase phase);
+    void CreateProcedure(const char* mode);
+    void ModifyProcedures(const char* mode, const char* missingFilesLine);
+
+    Module1& m;
+};
+
+// Loads the reference files, ending the program with a message when they
+// cannot be read. Serves start-up and the recovery paths that skip it.
+void loadReferenceFilesOrEnd(ui::Form& form, Module1& m);
+
+} // namespace shell

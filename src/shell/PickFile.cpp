@@ -1,0 +1,57 @@
+#include "shell/PickFile.h"
+
+#include "runtime/RuntimeError.h"
+
+namespace shell {
+
+PickFile::PickFile(ui::App& app, Module1& module) : ui::Form(app, "PickFile"), m(module) {
+    setCaption("Airport Select");
+    Label1.setCaption("Type in ICAO    to search");
+    DoneCommand.setCaption(" Oops!  Start Over");
+    // File names match the typed code whatever its case, as they do on
+    // Windows, where the airport files come from.
+    FileList.setCaseSensitive(false);
+
+    PickICAO.Change = [this] { PickICAO_Change(); };
+    FileList.Click = [this] { FileList_Click(); };
+    DoneCommand.Click = [this] { unload(); };
+    setTabOrder({&PickICAO, &FileList, &DoneCommand});
+}
+
+void PickFile::Form_Load() {
+    try {
+        FileList.setPath(m.DataFolder.string());
+        m.AirportFileName.clear();
+    } catch (const runtime::RuntimeError& e) {
+        if (e.number() == runtime::FileNotFound) {
+            app().hide("InitialLoad");
+            app().show("FindFlyForm");
+        } else if (e.number() == runtime::PathNotFound) {
+            MsgBox("I could not find the PMDG 777 data files in " + m.FlyFolder +
+                       ".\r\nPlease insure the 777 PMDG folder has been created within the Fly2 "
+                       "folder.\r\nThis program can not run without the data files and must now "
+                       "terminate.",
+                   ui::Buttons::OK, ui::Icon::Critical, ui::DefaultButton::First,
+                   "Program termination.");
+            End();
+        }
+    }
+}
+
+void PickFile::PickICAO_Change() {
+    PickICAO.setFocus();
+    FileList.setPattern(PickICAO.text() + "*");
+}
+
+void PickFile::FileList_Click() {
+    m.AirportFileName = FileList.FileName();
+    hide();
+    app().show("ModifyProcedure");
+    if (m.BackToMenu) {
+        app().unload("ModifyProcedure");
+        app().show("InitialLoad");
+    }
+    unload();
+}
+
+} // namespace shell

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "shell/Module1.h"
+
+#include <filesystem>
+#include <string>
+
+namespace shell {
+
+inline constexpr const char* SettingsFileName = "Vextrel.INI";
+
+// The step angle as the program writes it when it has read none: the
+// printed number 10 followed by a space.
+std::string defaultStepAngle();
+
+// A folder as the settings files keep it: upper case where file names
+// ignore case (Windows); elsewhere upper-casing would name another folder,
+// so the text is kept as it is.
+std::string storedFolder(const std::string& folder);
+
+// The simulator folder's airport files: <FlyFolder>/PMDG.
+std::filesystem::path dataFolderOf(const std::string& flyFolder);
+
+// Writes the settings file anew: folder, author, step angle, each on a line
+// of its own, and the extra lines given.
+void writeSettings(const std::filesystem::path& file, const std::string& folder,
+                   const std::string& author, const std::string& stepAngle,
+                   int emptyLinesAfter = 0);
+
+// Loads UserFixes.txt and AllFlyAirports.txt when they exist, and
+// AllFlyNavaids.txt, from the program folder. Throws runtime::RuntimeError.
+void loadReferenceFiles(Module1& m, const std::filesystem::path& programFolder);
+
+} // namespace shell
