@@ -56,6 +56,10 @@ struct Module1 {
     store::Flag UseWorkFixes = store::False;
     std::string TransitionRunway;
     std::int16_t OpeningRunwayBox = 0;
+    // Row of WorkRunways where the feeder on screen begins.
+    std::int16_t FeederStart = 0;
+    // Row of WorkRunways inserted last by a waypoint or arc point.
+    std::int16_t LastInsertedRow = 0;
 
     // The DME arc generator's name counter and chosen centre navaid.
     std::int16_t ArcCounter = 1;
