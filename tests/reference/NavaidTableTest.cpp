@@ -49,14 +49,6 @@ TEST(NavaidTable, EmptyInputGivesAnEmptyTable) {
     }
 }
 
-TEST(NavaidTable, MissingFileIsFileOrPathNotFound) {
-    testdata::TempFolder folder;
-    EXPECT_EQ(errorOf([&] { reference::loadNavaids(folder.path() / "AllFlyNavaids.txt"); }),
-              runtime::FileNotFound);
-    EXPECT_EQ(errorOf([&] { reference::loadNavaids(folder.path() / "no" / "AllFlyNavaids.txt"); }),
-              runtime::PathNotFound);
-}
-
 TEST(NavaidTable, BundledFileHasTheStandardLetterRanges) {
     const NavaidTable& table = testdata::bundledNavaids();
     ASSERT_EQ(table.size(), 63842);
