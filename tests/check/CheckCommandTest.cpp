@@ -16,17 +16,17 @@ fs::path freshFolder(const std::string& name) {
     return folder;
 }
 
-struct Run {
+struct CheckRun {
     int status;
     std::string out;
     std::string err;
 };
 
-Run run(const std::vector<std::string>& args) {
+CheckRun run(const std::vector<std::string>& args) {
     check::Options options;
     std::string error;
-    EXPECT_TRUE(check::parseArguments(args, VEXTREL_DATA_DIR "/reference", "1/2/2030", options,
-                                      error))
+    EXPECT_TRUE(
+        check::parseArguments(args, VEXTREL_DATA_DIR "/reference", "1/2/2030", options, error))
         << error;
     std::ostringstream out, err;
     const int status = check::runCheck(options, out, err);
@@ -39,9 +39,9 @@ const std::string sample = VEXTREL_DATA_DIR "/sample/PMDG/KSEA.txt";
 
 TEST(CheckCommand, SampleWritesBackByteForByte) {
     const fs::path out = freshFolder("write");
-    const Run r = run({"--write", out.string(), "--date", "12/6/2026", "--author",
-                       "Vextrel Examples", "--airports",
-                       VEXTREL_DATA_DIR "/reference/AllFlyAirports.txt", sample});
+    const CheckRun r =
+        run({"--write", out.string(), "--date", "12/6/2026", "--author", "Vextrel Examples",
+             "--airports", VEXTREL_DATA_DIR "/reference/AllFlyAirports.txt", sample});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, sample + ": ok, 13 fixes, 12 runway rows, 3 SIDs, 3 STARs\n");
     EXPECT_EQ(runtime::readWholeFile(out / "KSEA.txt"), runtime::readWholeFile(sample));
@@ -52,7 +52,7 @@ TEST(CheckCommand, FolderArgumentAndBrokenFileGiveStatusOne) {
     runtime::writeFileReplacing(folder / "KBAD.txt", "FIXES\r\nfix ABC\r\n");
     runtime::writeFileReplacing(folder / "KOK.txt", "FIXES\r\nFIX ABC LATLON N 1 2 E 3 4\r\n");
     runtime::writeFileReplacing(folder / "notes.md", "ignored\r\n");
-    const Run r = run({folder.string()});
+    const CheckRun r = run({folder.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, (folder / "KBAD.txt").string() +
                          ": An unknown grammer element (fix) has popped up in line  2 of the "
@@ -64,7 +64,7 @@ TEST(CheckCommand, FolderArgumentAndBrokenFileGiveStatusOne) {
 }
 
 TEST(CheckCommand, ReferenceCountsAndUsageErrors) {
-    const Run r = run({"--reference", VEXTREL_DATA_DIR "/reference"});
+    const CheckRun r = run({"--reference", VEXTREL_DATA_DIR "/reference"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find(": 63842 navaids\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(": 8596 airports\n"), std::string::npos);
@@ -82,7 +82,7 @@ TEST(CheckCommand, ReferenceCountsAndUsageErrors) {
 }
 
 TEST(CheckCommand, MissingFileIsReportedNotFatal) {
-    const Run r = run({"/nonexistent-folder/KXYZ.txt"});
+    const CheckRun r = run({"/nonexistent-folder/KXYZ.txt"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("KXYZ.txt: cannot be read"), std::string::npos) << r.out;
 }

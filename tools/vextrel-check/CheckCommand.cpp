@@ -50,7 +50,9 @@ std::vector<fs::path> expandInputs(const std::vector<fs::path>& inputs) {
     return files;
 }
 
-int countSIDs(const store::ProcedureCounters& counters) { return std::max<int>(counters.SIDCount, 0); }
+int countSIDs(const store::ProcedureCounters& counters) {
+    return std::max<int>(counters.SIDCount, 0);
+}
 
 // Rows in use in the runway table, end-of-procedure rows included: what the
 // table's capacity is measured against.
@@ -151,9 +153,9 @@ int runCheck(const Options& options, std::ostream& out, std::ostream& err) {
             status = 1;
             continue;
         }
-        out << file.string() << ": ok, " << store->FixCount << " fixes, " << countRunwayRows(store->Runways)
-            << " runway rows, " << countSIDs(counters) << " SIDs, " << counters.STARCount
-            << " STARs\n";
+        out << file.string() << ": ok, " << store->FixCount << " fixes, "
+            << countRunwayRows(store->Runways) << " runway rows, " << countSIDs(counters)
+            << " SIDs, " << counters.STARCount << " STARs\n";
         if (options.writeFolder.empty())
             continue;
         const std::string icao = file.stem().string();
