@@ -186,6 +186,8 @@ public:
     void RwText_DblClick(int k);
 
     // --- Shared helpers ---
+    // A runway box shows red text: its runway has no transition yet.
+    bool anyRunwayRed();
     bool isSTARMode() const;
     bool isSIDMode() const { return !isSTARMode(); }
     // "Procedure  1  of  3".

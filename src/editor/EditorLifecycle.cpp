@@ -1,0 +1,174 @@
+#include "editor/ModifyProcedure.h"
+
+#include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
+#include "store/AirportReader.h"
+
+#include <filesystem>
+
+namespace editor {
+
+namespace {
+constexpr int Enter = 13;
+
+void hideForm(ui::App& app, std::string_view name) {
+    if (ui::Form* form = app.findForm(name))
+        form->hide();
+}
+
+void showForm(ui::App& app, std::string_view name) {
+    if (ui::Form* form = app.findForm(name))
+        form->show();
+}
+} // namespace
+
+void ModifyProcedure::Form_Load() {
+    store::ClearArrays(m.Store);
+    hideForm(app(), "InitialLoad");
+    FreshForm();
+
+    // The counters and fix count are reset too: tables emptied under
+    // counters left from the last airport would put the first new row after
+    // a gap, where no walk of the table finds it.
+    m.Counters = store::ProcedureCounters{};
+    m.Counters.STARNumber = 1;
+    m.Store.FixCount = 0;
+    m.Store.RunwayCount = 0;
+    m.Store.FixesDefined = store::False;
+    CurrentSID = 1;
+    CurrentSTAR = 1;
+    m.ProcedureStart = 1;
+    m.ArcCounter = 1;
+    m.BackToMenu = store::False;
+    FixIsKnown = store::False;
+    FixIndex = 0;
+
+    const std::string mode = m.EditMode;
+    if (mode == "D") {
+        setCaption("Modify a Departure Procedure");
+        AptNameText.setEnabled(false);
+        ProcedureNameText.setEnabled(false);
+        NextProcedureCommand.setEnabled(true);
+    } else if (mode == "S") {
+        setCaption("Modify a Standard Terminal Arrival Procedure");
+        AptNameText.setEnabled(false);
+        ProcedureNameText.setEnabled(false);
+        AptNameText.setVisible(false);
+        coverInterceptONHDG(true);
+    } else if (mode == "E") {
+        setCaption("Create a Departure Procedure");
+        AptNameText.setEnabled(true);
+        ProcedureNameText.setEnabled(true);
+        m.Counters.SIDCount = 1;
+        WaypointList.Clear();
+        NextProcedureCommand.setEnabled(false);
+        DeleteProcedureCommand.setEnabled(false);
+    } else if (mode == "T") {
+        setCaption("Create a Standard Terminal Arrival Procedure");
+        AptNameText.setEnabled(true);
+        ProcedureNameText.setEnabled(true);
+        m.Counters.STARCount = 1;
+        WaypointList.Clear();
+        coverInterceptONHDG(true);
+        NextProcedureCommand.setEnabled(false);
+        DeleteProcedureCommand.setEnabled(false);
+    }
+
+    if (mode == "E" || mode == "T") {
+        setCounterLabel(1, 1);
+    } else {
+        // The box keeps the code without ".txt" (also for codes shorter
+        // than four characters, which the length limit alone would not).
+        AptNameText.setText(std::filesystem::path(m.AirportFileName).stem().string());
+        SavedICAO = AptNameText.text();
+        m.Reference = {};
+        if (const auto* airport = m.AirportTable.findAirport(SavedICAO))
+            m.Reference = {airport->AirportLat, airport->AirportLong};
+
+        store::ReadResult read;
+        try {
+            read = store::LoadDataFromFile(m.DataFolder / m.AirportFileName, m.Store, m.Counters);
+        } catch (const runtime::RuntimeError&) {
+            MsgBox("The airport file " + m.AirportFileName + " could not be read.");
+            m.BackToMenu = store::True;
+            return;
+        }
+        if (!read.ok) {
+            MsgBox(read.message);
+            End();
+        }
+        m.ProcedureStart = 1;
+        m.Counters.STARNumber = 1;
+        if (mode == "S")
+            setCounterLabel(CurrentSTAR, m.Counters.STARCount);
+        else
+            setCounterLabel(CurrentSID, m.Counters.SIDCount);
+        LoadWaypointList();
+        SearchForAirport();
+        if (mode == "S")
+            PrintRunways();
+    }
+
+    reference::CombineFixes(m.Store.Fixes, m.Store.FixCount, m.UserFixTable,
+                            [this] { RefillUserFixPicker(); });
+    if (ui::Form* picker = app().findForm("UserFixForm")) {
+        picker->show();
+        picker->hide();
+    }
+}
+
+void ModifyProcedure::FreshForm() {
+    for (ui::TextBox* box :
+         {&AddNavText, &Alt1Text, &FixNameText, &FixIDText, &DDMLatText, &DMMLatText, &DDMLongText,
+          &DMMLongText, &VORFIXText, &HeadingText, &DistText}) {
+        box->setText("");
+        box->setEnabled(true);
+    }
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &AddNavLabel, &AltLabel, &FixNameLabel, &FixIDLabel, &LatLabel, &LongLabel, &VORLabel,
+             &HeadingLabel, &DistLabel, &NLatOption, &SLatOption, &ELongOption, &WLongOption,
+             &FloatAltOption})
+        c->setEnabled(true);
+    WaypointList.Clear();
+    AptNameText.setText(m.TypedICAO);
+    AptNameText.setEnabled(false);
+    ProcedureNameText.setText("");
+    RwText1.setText("");
+}
+
+void ModifyProcedure::Form_Unload() {
+    hideForm(app(), "UserFixForm");
+    showForm(app(), "InitialLoad");
+}
+
+void ModifyProcedure::OopsCommand_Click() {
+    showForm(app(), "InitialLoad");
+    m.TypedICAO.clear();
+    store::ClearArrays(m.Store);
+    unload();
+}
+
+void ModifyProcedure::AptNameText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        ProcedureNameText.setFocus();
+}
+
+void ModifyProcedure::AptNameText_LostFocus() {
+    AptNameText.setText(runtime::toUpper(AptNameText.text()));
+    m.TypedICAO = AptNameText.text();
+    SearchForAirport();
+}
+
+void ModifyProcedure::ProcedureNameText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RwText1.setFocus();
+}
+
+void ModifyProcedure::ProcedureNameText_LostFocus() {
+    ProcedureNameText.setText(runtime::toUpper(ProcedureNameText.text()));
+    if ((m.Store.SIDs[1].Name.empty() && m.EditMode == "E") ||
+        (m.Store.STARs[1].Name.empty() && m.EditMode == "T"))
+        m.ProcedureStart = 1;
+}
+
+} // namespace editor

@@ -1,0 +1,342 @@
+#include "editor/ModifyProcedure.h"
+
+#include "runtime/Numbers.h"
+
+#include <string>
+
+namespace editor {
+
+namespace {
+const std::string CRLF = "\r\n";
+
+// The list line of a SID row: what the leg flies to.
+std::string sidLine(const store::SIDWaypoint& row) {
+    for (const std::string* text : {&row.VOR, &row.Fix, &row.InterceptFix, &row.InterceptNavaid})
+        if (!text->empty())
+            return *text;
+    return "ONHDG";
+}
+} // namespace
+
+void ModifyProcedure::LoadWaypointList() {
+    WaypointList.Clear();
+    auto& counters = m.Counters;
+    const int start = m.ProcedureStart;
+
+    if (isSTARMode()) {
+        const store::STARWaypoint& first = m.Store.STARs.rowOrEmpty(start);
+        if (first.Name.empty()) {
+            const int answer = MsgBox(AptNameText.text() + " has no STARs to modify." + CRLF +
+                                          "Do you wish to add new STARs?",
+                                      ui::Buttons::YesNo);
+            m.LastAnswer = std::to_string(answer);
+            if (answer == ui::answers::No) {
+                m.BackToMenu = store::True;
+                return;
+            }
+            m.EditMode = "T";
+            counters.STARCount = 1;
+            setCounterLabel(1, 1);
+        }
+        ProcedureNameText.setText(first.Name);
+        AptNameText.setVisible(true);
+        if (counters.STARRowCount != 0) {
+            for (int i = 0; i < first.Elements && store::STARTable::fits(start + i); ++i) {
+                const store::STARWaypoint& row = m.Store.STARs[start + i];
+                WaypointList.AddItem(row.Fix.empty() ? row.VOR : row.Fix);
+            }
+        } else {
+            ProcedureNameText.setEnabled(true);
+        }
+        return;
+    }
+
+    const store::SIDWaypoint& first = m.Store.SIDs.rowOrEmpty(start);
+    if (first.Name.empty()) {
+        const int answer = MsgBox(AptNameText.text() + " has no SIDs to modify." + CRLF +
+                                      "Do you wish to add new SIDs?",
+                                  ui::Buttons::YesNo);
+        m.LastAnswer = std::to_string(answer);
+        if (answer == ui::answers::No) {
+            m.BackToMenu = store::True;
+            return;
+        }
+        RwText1.setVisible(true);
+        RwText1.setEnabled(true);
+        ProcedureNameText.setText("");
+        ProcedureNameText.setEnabled(true);
+        m.EditMode = "E";
+        return;
+    }
+    ProcedureNameText.setText(first.Name);
+    RwText1.setText(first.RW1);
+    RwText2.setText("");
+    for (int slot = 2; slot <= 8; ++slot) {
+        if (first.runway(slot).empty())
+            continue;
+        runwayBox(slot).setText(first.runway(slot));
+        if (slot < 8) {
+            runwayBox(slot + 1).setVisible(true);
+            runwayBox(slot + 1).setText("");
+        }
+    }
+    // A SID runs to its EndOfRunway row; an unnamed row stops a damaged one.
+    for (int row = start; store::SIDTable::fits(row); ++row) {
+        const store::SIDWaypoint& leg = m.Store.SIDs[row];
+        if (leg.Name.empty())
+            break;
+        WaypointList.AddItem(sidLine(leg));
+        if (leg.EndOfRunway != store::False)
+            break;
+    }
+}
+
+void ModifyProcedure::NextProcedureCommand_Click() {
+    if (WaypointList.ListCount() == 0)
+        return;
+    ClearLatLongs();
+    AddNavText.setText("");
+    FloatAltOption.setValue(0);
+
+    auto& counters = m.Counters;
+    std::string mode = m.EditMode;
+
+    // The create modes check the procedure on screen first; after that they
+    // move on like the modify modes, so that the list keeps showing the rows
+    // the list commands work on.
+    if (mode == "T") {
+        bool anyRunway = false;
+        for (int k = 1; k <= 8; ++k)
+            anyRunway = anyRunway || !runwayBox(k).text().empty();
+        if (!anyRunway) {
+            MsgBox("There are no runways designated for this STAR." + CRLF +
+                   "Please add at least one runway approach.");
+            RwText1.setFocus();
+            return;
+        }
+        if (AptNameText.text().empty()) {
+            MsgBox("There is no ICAO designated for this STAR.");
+            AptNameText.setFocus();
+            return;
+        }
+        if (ProcedureNameText.text().empty()) {
+            MsgBox("There is no Basic name designated for this STAR.");
+            ProcedureNameText.setFocus();
+            return;
+        }
+        if (anyRunwayRed()) {
+            MsgBox("At least one runway approach procedure" + CRLF +
+                   "needs to be designed for this STAR.");
+            RwText1.setFocus();
+            return;
+        }
+        AptNameText.setEnabled(false);
+        mode = "S";
+    } else if (mode == "E") {
+        if (RwText1.text().empty()) {
+            MsgBox("There is no runway designated for this SID." + CRLF +
+                   "Please add runway approach number.");
+            RwText1.setFocus();
+            return;
+        }
+        if (AptNameText.text().empty()) {
+            MsgBox("There is no ICAO designated for this SID.");
+            AptNameText.setFocus();
+            return;
+        }
+        if (ProcedureNameText.text().empty()) {
+            MsgBox("There is no Basic name designated for this SID.");
+            ProcedureNameText.setFocus();
+            return;
+        }
+        AptNameText.setEnabled(false);
+        mode = "D";
+    }
+
+    if (mode == "S") {
+        SaveRunways(CurrentSTAR);
+        const auto& stars = m.Store.STARs;
+        const int next = m.ProcedureStart + stars.rowOrEmpty(m.ProcedureStart).Elements;
+        if (next > m.ProcedureStart && !stars.rowOrEmpty(next).Name.empty()) {
+            m.ProcedureStart = static_cast<std::int16_t>(next);
+            ++CurrentSTAR;
+        } else {
+            m.ProcedureStart = 1;
+            CurrentSTAR = 1;
+            counters.STARNumber = 0;
+        }
+        setCounterLabel(CurrentSTAR, counters.STARCount);
+        ++counters.STARNumber;
+        LoadWaypointList();
+        PrintRunways();
+        BlankAltVorBoxes();
+    } else if (mode == "D") {
+        AddNavText.setText("");
+        SaveSIDRunways(m.ProcedureStart);
+        HideRw2to8();
+        OnHeadAltText.setText("");
+        OnHeadDistText.setText("");
+        InterceptHeadingText.setText("");
+        const auto& sids = m.Store.SIDs;
+        int next = 0;
+        for (int row = m.ProcedureStart; row <= counters.SIDRowNext && sids.fits(row); ++row) {
+            if (sids[row].EndOfRunway != store::False) {
+                next = row + 1;
+                break;
+            }
+        }
+        if (next != 0 && !sids.rowOrEmpty(next).Name.empty()) {
+            m.ProcedureStart = static_cast<std::int16_t>(next);
+            ++CurrentSID;
+        } else {
+            m.ProcedureStart = 1;
+            CurrentSID = 1;
+            counters.STARNumber = 0;
+        }
+        setCounterLabel(CurrentSID, counters.SIDCount);
+        ++counters.STARNumber;
+        LoadWaypointList();
+        BlankAltVorBoxes();
+    }
+}
+
+void ModifyProcedure::AddAnotherProcedureCommand_Click() {
+    auto& counters = m.Counters;
+    if (ProcedureNameText.text().empty()) {
+        MsgBox("The procedure basic name is missing");
+        ProcedureNameText.setFocus();
+        return;
+    }
+    if (RwText1.text().empty()) {
+        MsgBox("The runway number is missing");
+        RwText1.setFocus();
+        return;
+    }
+    if (WaypointList.ListCount() == 0) {
+        MsgBox("You must provide at least waypoint first.");
+        AddNavText.setFocus();
+        return;
+    }
+    SavedICAO = AptNameText.text();
+
+    if (isSTARMode()) {
+        if (anyRunwayRed()) {
+            MsgBox("At least one runway feeder has not yet been defined.");
+            RwText1.setFocus();
+            return;
+        }
+        if (counters.STARCount >= store::STARLimit) {
+            ShowTableFull("STARs", store::STARLimit, "STARs");
+            return;
+        }
+        if (counters.STARRowCount >= store::STARCapacity) {
+            ShowTableFull("STARs", store::STARCapacity, "rows");
+            return;
+        }
+        // Runway boxes edited since the last waypoint would be lost.
+        SaveRunways(counters.STARNumber);
+        counters.STARNumber = static_cast<std::int16_t>(counters.STARCount + 1);
+        HideRw2to8();
+        m.ProcedureStart = static_cast<std::int16_t>(counters.STARRowCount + 1);
+        FreshForm();
+        RwText1.setText("");
+        AptNameText.setText(SavedICAO);
+        ProcedureNameText.setEnabled(true);
+        ++counters.STARCount;
+        CurrentSTAR = counters.STARNumber;
+        setCounterLabel(counters.STARNumber, counters.STARNumber);
+        WaypointList.Clear();
+    } else {
+        if (counters.SIDRowNext > store::SIDCapacity) {
+            ShowTableFull("SIDs", store::SIDCapacity, "rows");
+            return;
+        }
+        SaveSIDRunways(m.ProcedureStart);
+        HideRw2to8();
+        FreshForm();
+        m.ProcedureStart = counters.SIDRowNext;
+        ProcedureNameText.setEnabled(true);
+        DeleteWaypointCommand.setEnabled(false);
+        ModifyWaypointCommand.setEnabled(false);
+        ++counters.SIDCount;
+        CurrentSID = counters.SIDCount;
+        setCounterLabel(counters.SIDCount, counters.SIDCount);
+        AptNameText.setEnabled(false);
+        AptNameText.setText(SavedICAO);
+        RwText1.setText("");
+        RwText2.setVisible(false);
+        ProcedureNameText.setText("");
+        WaypointList.Clear();
+    }
+    ProcedureNameText.setFocus();
+}
+
+void ModifyProcedure::DeleteProcedureCommand_Click() {
+    if (WaypointList.ListCount() == 0)
+        return;
+    auto& counters = m.Counters;
+    const int start = m.ProcedureStart;
+
+    if (m.EditMode == "D") {
+        auto& sids = m.Store.SIDs;
+        int last = 0;
+        for (int row = start; row < counters.SIDRowNext && sids.fits(row); ++row) {
+            if (sids[row].EndOfRunway != store::False) {
+                last = row;
+                break;
+            }
+        }
+        if (last == 0)
+            last = counters.SIDRowNext - 1;
+        const int length = last - start + 1;
+        if (length < 1)
+            return;
+        --counters.SIDCount;
+        const bool wasLast = last == counters.SIDRowNext - 1;
+        for (int k = start; k <= counters.SIDRowNext - 1 && sids.fits(k); ++k)
+            sids[k] = sids.rowOrEmpty(k + length);
+        counters.SIDRowNext = static_cast<std::int16_t>(counters.SIDRowNext - length);
+        // An emptied table reads as one that never had a SID.
+        if (counters.SIDRowNext <= 1)
+            counters.SIDRowNext = 0;
+        if (wasLast) {
+            WaypointList.Clear();
+            m.ProcedureStart = 1;
+            counters.STARNumber = 1;
+            CurrentSID = 1;
+        }
+        // The next SID's runways replace these; none of these may stay behind.
+        HideRw2to8();
+        setCounterLabel(CurrentSID, counters.SIDCount);
+    } else if (m.EditMode == "S") {
+        auto& stars = m.Store.STARs;
+        const int length = stars.rowOrEmpty(start).Elements;
+        if (length < 1)
+            return;
+        --counters.STARCount;
+        const int n = counters.STARNumber;
+        const bool wasLast = start + length - 1 == counters.STARRowCount;
+        for (int k = start; k <= counters.STARRowCount && stars.fits(k); ++k)
+            stars[k] = stars.rowOrEmpty(k + length);
+        counters.STARRowCount = static_cast<std::int16_t>(counters.STARRowCount - length);
+        auto& grid = m.Store.STARRunways;
+        for (int star = n; store::STARRunwayGrid::fits(star, 1); ++star) {
+            for (int slot = 1; slot <= store::RunwaysPerSTAR; ++slot)
+                grid(star, slot) = grid.cellOrEmpty(star + 1, slot);
+            if (grid(star, 1).empty())
+                break;
+        }
+        if (wasLast) {
+            m.ProcedureStart = 1;
+            counters.STARNumber = 1;
+            CurrentSTAR = 1;
+        }
+        PrintRunways();
+        Alt1Text.setText("");
+        ClearLatLongs();
+        setCounterLabel(CurrentSTAR, counters.STARCount);
+    }
+    LoadWaypointList();
+}
+
+} // namespace editor
