@@ -9,6 +9,8 @@
 
 namespace editor {
 
+class UserFixForm;
+
 // The procedure editor: creates or modifies the SIDs or the STARs of one
 // airport. The airport itself lives in Module1; this screen keeps only the
 // position of the procedure on screen and the state of the entry boxes.
@@ -210,6 +212,17 @@ protected:
 private:
     void setDesignState();
     void wireEvents();
+
+    // Waypoint entry: rows in use in the table of the mode; whether one more
+    // waypoint (and a new fix) fits, with the table-full message when not;
+    // the checks an added waypoint passes whatever adds it.
+    int procedureRows() const;
+    bool roomForWaypoint(bool newFix);
+    bool waypointIdentityGiven();
+    // A known fix added straight from its name box (the "No" answer).
+    void addKnownFixAtOnce();
+    bool modifyFix();
+    UserFixForm* userFixPicker() const;
     std::array<ui::TextBox*, 8> runwayBoxes_;
 };
 
