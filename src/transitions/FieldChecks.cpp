@@ -1,0 +1,81 @@
+#include "transitions/FieldChecks.h"
+
+#include "runtime/Numbers.h"
+
+namespace transitions {
+
+namespace {
+
+const std::string OnlyNumbers = "Enter only numbers please.";
+
+std::string pleaseCorrect(const std::string& first, int blanks) {
+    return first + "\r\n" + std::string(static_cast<std::size_t>(blanks), ' ') + "Please correct.";
+}
+
+std::string checkDegrees(std::string_view text, double limit, const char* tooLarge) {
+    if (text.empty())
+        return {};
+    if (!runtime::isNumeric(text))
+        return OnlyNumbers;
+    if (runtime::val(text) > limit)
+        return pleaseCorrect(tooLarge, 23);
+    return {};
+}
+
+MinutesCheck checkMinutes(std::string_view minutes, std::string_view degrees, double limit,
+                          const char* atLimit) {
+    if (minutes.empty())
+        return {};
+    if (!runtime::isNumeric(minutes))
+        return {std::string(minutes), OnlyNumbers};
+    const double value = runtime::val(minutes);
+    MinutesCheck result{runtime::formatMinutes(value), {}};
+    if (runtime::val(degrees) == limit && value > 0)
+        result.message = pleaseCorrect(atLimit, 25);
+    else if (value >= 60)
+        result.message = pleaseCorrect("Minutes must be less than 60.", 12);
+    return result;
+}
+
+} // namespace
+
+std::string checkNumber(std::string_view text) {
+    return text.empty() || runtime::isNumeric(text) ? std::string() : OnlyNumbers;
+}
+
+std::string checkHeading(std::string_view text) {
+    if (text.empty())
+        return {};
+    if (!runtime::isNumeric(text))
+        return OnlyNumbers;
+    const double value = runtime::val(text);
+    if (value < 0 || value > 360)
+        return "Only numbers between 0 and 360 please.";
+    return {};
+}
+
+std::string checkLatitudeDegrees(std::string_view text) {
+    return checkDegrees(text, 90, "There are no Latitude values greater than 90.");
+}
+
+std::string checkLongitudeDegrees(std::string_view text) {
+    return checkDegrees(text, 180, "There are no Longitude values greater than 180.");
+}
+
+MinutesCheck checkLatitudeMinutes(std::string_view minutes, std::string_view degrees) {
+    return checkMinutes(minutes, degrees, 90, "Latitude degrees is 90. Minutes must be zero.");
+}
+
+MinutesCheck checkLongitudeMinutes(std::string_view minutes, std::string_view degrees) {
+    return checkMinutes(minutes, degrees, 180, "Longitude degrees is 180. Minutes must be zero.");
+}
+
+std::string StripParentheses(std::string_view text) {
+    if (text.empty() || text.front() != '(')
+        return std::string(text);
+    if (text.size() < 2)
+        return {};
+    return std::string(text.substr(1, text.size() - 2));
+}
+
+} // namespace transitions

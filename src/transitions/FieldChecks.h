@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The checks of the transition editor's numeric and coordinate boxes. Each
+// returns the message that refuses the text, or "" when it passes; an empty
+// box always passes.
+namespace transitions {
+
+std::string checkNumber(std::string_view text);
+std::string checkHeading(std::string_view text);
+std::string checkLatitudeDegrees(std::string_view text);
+std::string checkLongitudeDegrees(std::string_view text);
+
+// A minutes box: its text rewritten in the minutes format (when numeric),
+// and the refusal, if any, given the degrees box beside it.
+struct MinutesCheck {
+    std::string text;
+    std::string message;
+};
+MinutesCheck checkLatitudeMinutes(std::string_view minutes, std::string_view degrees);
+MinutesCheck checkLongitudeMinutes(std::string_view minutes, std::string_view degrees);
+
+// "(CF)" -> "CF"; any text not starting with "(" stays as it is.
+std::string StripParentheses(std::string_view text);
+
+} // namespace transitions

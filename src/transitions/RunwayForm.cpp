@@ -1,0 +1,174 @@
+#include "transitions/RunwayForm.h"
+
+#include "runtime/Numbers.h"
+#include "transitions/RunwayRows.h"
+
+#include <initializer_list>
+
+namespace transitions {
+
+RunwayForm::RunwayForm(ui::App& app, shell::Module1& module)
+    : ui::Form(app, "RunwayForm"), m(module) {
+    setDesignState();
+    wireEvents();
+}
+
+void RunwayForm::setDesignState() {
+    setCaption("Approach Editor");
+    FeederNumbers.setCaption("Feeder  1 of  1");
+
+    RWAddNavLabel.setCaption("Fly2 Navaid ID");
+    RWAddNavText.setMaxLength(7);
+    RWAlt1Label.setCaption("Altitude");
+    RWAlt1Text.setMaxLength(5);
+
+    RWUserFixFrame.setCaption("User Defined Fix");
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &RWFixNameLabel, &RWFixNameText, &RwFixIDLabel, &RwFixIDText, &RWLatLabel,
+             &RWDDMLatText, &RWDMMLatText, &RWLatFrame, &RWLongLabel, &RWDDMLongText,
+             &RWDMMLongText, &RWLongFrame, &RWVORFIXLabel, &RWVORFIXText, &RWHeadingLabel,
+             &RWHeadingText, &RWDistLabel, &RWDistText})
+        c->placeIn(RWUserFixFrame);
+    RWFixNameLabel.setCaption("Fix Name");
+    RWFixNameText.setMaxLength(10);
+    RwFixIDLabel.setCaption("ID");
+    RWLatLabel.setCaption("D     M   Latitude");
+    RWDDMLatText.setMaxLength(2);
+    RWDMMLatText.setMaxLength(9);
+    RWNLatOption.placeIn(RWLatFrame);
+    RWSLatOption.placeIn(RWLatFrame);
+    RWNLatOption.setCaption("North Lat");
+    RWSLatOption.setCaption("South Lat");
+    RWNLatOption.setValue(true);
+    RWLongLabel.setCaption(" D      M Longitude");
+    RWDDMLongText.setMaxLength(3);
+    RWDMMLongText.setMaxLength(9);
+    RWELongOption.placeIn(RWLongFrame);
+    RWWLongOption.placeIn(RWLongFrame);
+    RWELongOption.setCaption("East Long");
+    RWWLongOption.setCaption("West Long");
+    RWWLongOption.setValue(true);
+    RWVORFIXLabel.setCaption("VOR");
+    RWVORFIXText.setMaxLength(3);
+    RWHeadingLabel.setCaption("Heading");
+    RWHeadingText.setMaxLength(3);
+    RWDistLabel.setCaption("Distance");
+    RWDistText.setMaxLength(5);
+
+    AddRWWaypointCommand.setCaption("Add To Waypoint List");
+    ModifyRWWaypointCommand.setCaption("Modify");
+    ModifyRWWaypointCommand.setEnabled(false);
+    ClearRWDataCommand.setCaption("   Clear All    Input Boxes");
+    RWWaypointListLabel.setCaption("List of Waypoints");
+    RWMoveUp.setCaption("Move Up");
+    RWMoveUp.setEnabled(false);
+    RWMoveDown.setCaption("Move Down");
+    RWMoveDown.setEnabled(false);
+    DeleteRWWaypointCommand.setCaption("Delete This Waypoint");
+    DeleteRWWaypointCommand.setEnabled(false);
+    AddArcCommand.setCaption("Create ARC");
+
+    AddFeederProcedureCommand.setCaption("Add another Feeder");
+    DeleteFeederCommand.setCaption("Delete This Feeder");
+    ViewNextFeederCommand.setCaption("View Next Feeder");
+    RWSaveCommand.setCaption("Save Rw   Feeder");
+    RWOopsCommand.setCaption("No Changes Just Exit");
+
+    setTabOrder({&RWAddNavText, &RWAlt1Text, &RWFixNameText, &RwFixIDText, &RWDDMLatText,
+                 &RWDMMLatText, &RWNLatOption, &RWSLatOption, &RWDDMLongText, &RWDMMLongText,
+                 &RWELongOption, &RWWLongOption, &RWVORFIXText, &RWHeadingText, &RWDistText,
+                 &AddRWWaypointCommand, &RWWaypointList});
+}
+
+void RunwayForm::wireEvents() {
+    RWAddNavText.LostFocus = [this] { RWAddNavText_LostFocus(); };
+    RWAddNavText.KeyPress = [this](int& key) { RWAddNavText_KeyPress(key); };
+    RWFixNameText.LostFocus = [this] { RWFixNameText_LostFocus(); };
+    RWFixNameText.KeyPress = [this](int& key) { RWFixNameText_KeyPress(key); };
+    RwFixIDText.LostFocus = [this] { RwFixIDText_LostFocus(); };
+    RwFixIDText.KeyPress = [this](int& key) { RwFixIDText_KeyPress(key); };
+    RWDDMLatText.Change = [this] { RWDDMLatText_Change(); };
+    RWDDMLatText.KeyPress = [this](int& key) { RWDDMLatText_KeyPress(key); };
+    RWDMMLatText.LostFocus = [this] { RWDMMLatText_LostFocus(); };
+    RWDMMLatText.KeyPress = [this](int& key) { RWDMMLatText_KeyPress(key); };
+    RWDDMLongText.LostFocus = [this] { RWDDMLongText_LostFocus(); };
+    RWDDMLongText.KeyPress = [this](int& key) { RWDDMLongText_KeyPress(key); };
+    RWDMMLongText.LostFocus = [this] { RWDMMLongText_LostFocus(); };
+    RWVORFIXText.LostFocus = [this] { RWVORFIXText_LostFocus(); };
+    RWVORFIXText.KeyPress = [this](int& key) { RWVORFIXText_KeyPress(key); };
+    RWHeadingText.LostFocus = [this] { RWHeadingText_LostFocus(); };
+    RWHeadingText.KeyPress = [this](int& key) { RWHeadingText_KeyPress(key); };
+    RWDistText.LostFocus = [this] { RWDistText_LostFocus(); };
+    RWAlt1Text.LostFocus = [this] { RWAlt1Text_LostFocus(); };
+
+    AddRWWaypointCommand.Click = [this] { AddRWWaypointCommand_Click(); };
+    ModifyRWWaypointCommand.Click = [this] { ModifyRWWaypointCommand_Click(); };
+    ClearRWDataCommand.Click = [this] { ClearRWDataCommand_Click(); };
+    RWWaypointList.Click = [this] { RWWaypointList_Click(); };
+    RWMoveUp.Click = [this] { RWMoveUp_Click(); };
+    RWMoveDown.Click = [this] { RWMoveDown_Click(); };
+    DeleteRWWaypointCommand.Click = [this] { DeleteRWWaypointCommand_Click(); };
+    AddArcCommand.Click = [this] { AddArcCommand_Click(); };
+
+    AddFeederProcedureCommand.Click = [this] { AddFeederProcedureCommand_Click(); };
+    DeleteFeederCommand.Click = [this] { DeleteFeederCommand_Click(); };
+    ViewNextFeederCommand.Click = [this] { ViewNextFeederCommand_Click(); };
+    RWSaveCommand.Click = [this] { RWSaveCommand_Click(); };
+    RWOopsCommand.Click = [this] { RWOopsCommand_Click(); };
+}
+
+void RunwayForm::refreshCounterLabel() {
+    FeederNumbers.setCaption("Feeder " + runtime::printedNumber(FeederNumber) + " of " +
+                             runtime::printedNumber(FeederTotal));
+}
+
+void RunwayForm::refuse(ui::TextBox& box, const std::string& message) {
+    MsgBox(message);
+    box.setFocus();
+    box.selectAll();
+}
+
+void RunwayForm::showTableFull(const std::string& table, int limit, const std::string& unit) {
+    MsgBox("The " + table + " table is full." + "\r\n" + "It holds at most" +
+           runtime::printedNumber(limit) + " " + unit + ".");
+}
+
+bool RunwayForm::runwayTableFull() {
+    if (freeRunwayRows() > 0)
+        return false;
+    showTableFull("runway transition", store::RunwayCapacity, "rows");
+    return true;
+}
+
+int RunwayForm::freeRunwayRows() const {
+    return store::RunwayCapacity - m.WorkRunwayCount;
+}
+
+bool RunwayForm::insertFeederRow(store::RunwayWaypoint row, const std::string& entry) {
+    if (runwayTableFull())
+        return false;
+    int p = 1;
+    if (m.WorkRunwayCount == 0)
+        m.FeederStart = 1;
+    else
+        p = m.FeederStart + RWWaypointList.ListCount();
+    insertRow(m.WorkRunways, m.WorkRunwayCount, p, std::move(row));
+    m.LastInsertedRow = static_cast<std::int16_t>(p);
+    RWWaypointList.AddItem(entry);
+    // Flags follow every change of the feeder, so that no later command
+    // ever meets a feeder that runs into the next one.
+    CorrectFlags();
+    return true;
+}
+
+bool RunwayForm::appendFixWaypoint(const std::string& fix, const std::string& alt) {
+    if (freeRunwayRows() <= 0)
+        return false;
+    store::RunwayWaypoint row;
+    row.ID = Label8.caption();
+    row.FIX = fix;
+    row.Alt = alt;
+    return insertFeederRow(std::move(row), fix);
+}
+
+} // namespace transitions

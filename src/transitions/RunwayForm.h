@@ -1,0 +1,179 @@
+#pragma once
+
+#include "shell/Module1.h"
+#include "transitions/FeederAccess.h"
+#include "ui/Forms.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace transitions {
+
+// The runway transition editor: every feeder of one runway, edited on
+// Module1's WorkRunways and WorkFixes, which reach Runways and Fixes only
+// when the feeder is saved. Opened by the procedure editor, which it shows
+// again when it closes. Its logic is split by concern: the feeders and
+// saving, the waypoint commands, and the entry boxes.
+class RunwayForm : public ui::Form, public FeederAccess {
+public:
+    RunwayForm(ui::App& app, shell::Module1& m);
+
+    // The runway, the airport and the feeder counter.
+    ui::Frame Frame3{*this, "Frame3"};
+    ui::Label Label8{*this, "Label8"};
+    ui::Label FeederNumbers{*this, "FeederNumbers"};
+
+    // The waypoint being entered.
+    ui::Label RWAddNavLabel{*this, "RWAddNavLabel"};
+    ui::TextBox RWAddNavText{*this, "RWAddNavText"};
+    ui::Label RWAlt1Label{*this, "RWAlt1Label"};
+    ui::TextBox RWAlt1Text{*this, "RWAlt1Text"};
+
+    // A user-defined fix: by latitude and longitude, or radial and distance.
+    ui::Frame RWUserFixFrame{*this, "RWUserFixFrame"};
+    ui::Label RWFixNameLabel{*this, "RWFixNameLabel"};
+    ui::TextBox RWFixNameText{*this, "RWFixNameText"};
+    ui::Label RwFixIDLabel{*this, "RwFixIDLabel"};
+    ui::TextBox RwFixIDText{*this, "RwFixIDText"};
+    ui::Label RWLatLabel{*this, "RWLatLabel"};
+    ui::TextBox RWDDMLatText{*this, "RWDDMLatText"};
+    ui::TextBox RWDMMLatText{*this, "RWDMMLatText"};
+    ui::Frame RWLatFrame{*this, "RWLatFrame"};
+    ui::OptionButton RWNLatOption{*this, "RWNLatOption"};
+    ui::OptionButton RWSLatOption{*this, "RWSLatOption"};
+    ui::Label RWLongLabel{*this, "RWLongLabel"};
+    ui::TextBox RWDDMLongText{*this, "RWDDMLongText"};
+    ui::TextBox RWDMMLongText{*this, "RWDMMLongText"};
+    ui::Frame RWLongFrame{*this, "RWLongFrame"};
+    ui::OptionButton RWELongOption{*this, "RWELongOption"};
+    ui::OptionButton RWWLongOption{*this, "RWWLongOption"};
+    ui::Label RWVORFIXLabel{*this, "RWVORFIXLabel"};
+    ui::TextBox RWVORFIXText{*this, "RWVORFIXText"};
+    ui::Label RWHeadingLabel{*this, "RWHeadingLabel"};
+    ui::TextBox RWHeadingText{*this, "RWHeadingText"};
+    ui::Label RWDistLabel{*this, "RWDistLabel"};
+    ui::TextBox RWDistText{*this, "RWDistText"};
+
+    // The feeder's waypoints and their commands.
+    ui::CommandButton AddRWWaypointCommand{*this, "AddRWWaypointCommand"};
+    ui::CommandButton ModifyRWWaypointCommand{*this, "ModifyRWWaypointCommand"};
+    ui::CommandButton ClearRWDataCommand{*this, "ClearRWDataCommand"};
+    ui::Label RWWaypointListLabel{*this, "RWWaypointListLabel"};
+    ui::ListBox RWWaypointList{*this, "RWWaypointList"};
+    ui::CommandButton RWMoveUp{*this, "RWMoveUp"};
+    ui::CommandButton RWMoveDown{*this, "RWMoveDown"};
+    ui::CommandButton DeleteRWWaypointCommand{*this, "DeleteRWWaypointCommand"};
+    ui::CommandButton AddArcCommand{*this, "AddArcCommand"};
+
+    // Feeder commands.
+    ui::CommandButton AddFeederProcedureCommand{*this, "AddFeederProcedureCommand"};
+    ui::CommandButton DeleteFeederCommand{*this, "DeleteFeederCommand"};
+    ui::CommandButton ViewNextFeederCommand{*this, "ViewNextFeederCommand"};
+    ui::CommandButton RWSaveCommand{*this, "RWSaveCommand"};
+    ui::CommandButton RWOopsCommand{*this, "RWOopsCommand"};
+
+    // Screen state (FeederStart and LastInsertedRow live in Module1).
+    std::int16_t FeederNumber = 1;
+    std::int16_t FeederTotal = 1;
+    std::int16_t RwFixIndex = 0;
+    store::Flag RwFixIsKnown = store::False;
+
+    // --- Feeders, saving and leaving ---
+    void LoadRWWaypointList();
+    void AddFeederProcedureCommand_Click();
+    void DeleteFeederCommand_Click();
+    void ViewNextFeederCommand_Click();
+    void CorrectFlags();
+    void RWSaveCommand_Click();
+    void RWOopsCommand_Click();
+    void AddArcCommand_Click();
+
+    // --- Waypoint commands ---
+    void AddRWWaypointCommand_Click();
+    // False, with nothing changed, when WorkRunways is full.
+    bool AddRunwayWaypoint();
+    void SaveUserDefinedWaypoint(int row);
+    void ModifyRWWaypointCommand_Click();
+    void DeleteRWWaypointCommand_Click();
+    void RWMoveUp_Click();
+    void RWMoveDown_Click();
+    void RWWaypointList_Click();
+    void PrintRWLatLong(int k);
+    void ClearRWLatLongs();
+    void ClearRWDataCommand_Click();
+    void RwEnableUserDefinedAndNavaidSection();
+
+    // --- Entry boxes ---
+    void RWAddNavText_LostFocus();
+    void RWAddNavText_KeyPress(int& KeyAscii);
+    void RWFixNameText_LostFocus();
+    void RWFixNameText_KeyPress(int& KeyAscii);
+    void RwFixIDText_LostFocus();
+    void RwFixIDText_KeyPress(int& KeyAscii);
+    void RWDDMLatText_Change();
+    void RWDDMLatText_KeyPress(int& KeyAscii);
+    void RWDMMLatText_LostFocus();
+    void RWDMMLatText_KeyPress(int& KeyAscii);
+    void RWDDMLongText_LostFocus();
+    void RWDDMLongText_KeyPress(int& KeyAscii);
+    void RWDMMLongText_LostFocus();
+    void RWVORFIXText_LostFocus();
+    void RWVORFIXText_KeyPress(int& KeyAscii);
+    void RWHeadingText_LostFocus();
+    void RWHeadingText_KeyPress(int& KeyAscii);
+    void RWDistText_LostFocus();
+    void RWAlt1Text_LostFocus();
+
+    // --- For the arc generator ---
+    std::string runwayLabel() const override { return Label8.caption(); }
+    int feederWaypointCount() const override { return RWWaypointList.ListCount(); }
+    int freeRunwayRows() const override;
+    bool appendFixWaypoint(const std::string& fix, const std::string& alt) override;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    shell::Module1& m;
+
+private:
+    void setDesignState();
+    void wireEvents();
+
+    // "Feeder  1 of  2".
+    void refreshCounterLabel();
+    // Lists the rows of the feeder that begins at FeederStart.
+    void listFeeder();
+    // Adds `row` at the end of the feeder on screen, with its list entry.
+    // False, with a message and nothing changed, when WorkRunways is full.
+    bool insertFeederRow(store::RunwayWaypoint row, const std::string& entry);
+    bool runwayTableFull();
+    void showTableFull(const std::string& table, int limit, const std::string& unit);
+    // The refusal of a checked box: the message, then the focus back into
+    // the box with its whole text selected.
+    void refuse(ui::TextBox& box, const std::string& message);
+    // The checks of Add that the position boxes must pass; false after the
+    // message of the first that fails.
+    bool positionBoxesComplete();
+    // Writes the boxes into the fix row of the selected entry (Modify).
+    bool modifySelectedFix();
+    void renameFix(const std::string& from, const std::string& to);
+    // Carries the names changed here into the STARs and SIDs when saved.
+    void applyRenamesToProcedures();
+    // Shows the procedure editor again; this screen is hidden first, so that
+    // none of its boxes runs a leave check on the way out.
+    void returnToEditor(bool focusNavaidBox);
+    void discardWork();
+
+    // Names given to fixes through Modify, in order, for the save.
+    std::vector<std::pair<std::string, std::string>> renames_;
+    // The heading and distance texts as PrintRWLatLong showed them: a box
+    // cuts a longer value, so an unchanged box keeps the stored number.
+    std::string shownHeading_;
+    std::string shownDist_;
+    bool leaving_ = false;
+};
+
+} // namespace transitions

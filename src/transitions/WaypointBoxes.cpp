@@ -1,0 +1,184 @@
+// The entry boxes: name lookups when a box is left, the field checks and
+// the Enter-key chain.
+#include "transitions/RunwayForm.h"
+
+#include "reference/FixLookup.h"
+#include "reference/NavaidLookup.h"
+#include "runtime/Text.h"
+#include "transitions/FieldChecks.h"
+
+#include <initializer_list>
+
+namespace transitions {
+
+namespace {
+
+constexpr int Enter = 13;
+
+void upperCase(ui::TextBox& box) {
+    const std::string upper = runtime::toUpper(box.text());
+    if (upper != box.text())
+        box.setText(upper);
+}
+
+} // namespace
+
+void RunwayForm::RWAddNavText_LostFocus() {
+    m.UseWorkFixes = store::True;
+    if (RWAddNavText.text().empty())
+        return;
+    upperCase(RWAddNavText);
+    const std::string name = RWAddNavText.text();
+    if (reference::LookUpNavaid(m.NavaidTable, name, m.Reference))
+        return;
+    if (!reference::LookUpFix(name, reference::FixTableKind::WorkFixes, m.WorkFixes, m.WorkFixCount,
+                              m.UserFixTable, m.NavaidTable, m.Reference)) {
+        RwFixIsKnown = store::False;
+        MsgBox("The Navaid " + name + " is not in the Fly2 or user database.\r\n" +
+               "You will have to create a user defined fix.");
+        RWFixNameText.setText(name);
+        RWAddNavText.setText("");
+        RWDDMLatText.setFocus();
+        return;
+    }
+    RwFixIsKnown = store::True;
+    const int answer = MsgBox(name + " is already a user defined Fix.\r\n" +
+                                  "It will automatically be added if you answer 'No' below.\r\n" +
+                                  "Do you want to add an altitude restriction?",
+                              ui::Buttons::YesNo);
+    if (answer == ui::answers::No) {
+        RWFixNameText.setText(name);
+        RWAddNavText.setText("");
+        AddRWWaypointCommand_Click();
+        RWAddNavText.setFocus();
+        return;
+    }
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &RWFixNameText, &RWDDMLatText, &RWDMMLatText, &RWDDMLongText, &RWDMMLongText,
+             &RWVORFIXText, &RWHeadingText, &RWDistText})
+        c->setEnabled(false);
+    RWFixNameText.setText(name);
+    RWAddNavText.setText("");
+    RWAlt1Text.setFocus();
+}
+
+void RunwayForm::RWFixNameText_LostFocus() {
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&RWVORFIXLabel, &RWVORFIXText, &RWHeadingLabel,
+                                             &RWHeadingText, &RWDistLabel, &RWDistText})
+        c->setEnabled(true);
+    if (RWFixNameText.text().empty())
+        return;
+    upperCase(RWFixNameText);
+    const std::string name = RWFixNameText.text();
+    m.Store.FixesDefined = store::True;
+    m.UseWorkFixes = store::True;
+    if (!reference::LookUpFix(name, reference::FixTableKind::WorkFixes, m.WorkFixes, m.WorkFixCount,
+                              m.UserFixTable, m.NavaidTable, m.Reference)) {
+        RwFixIsKnown = store::False;
+        return;
+    }
+    RwFixIsKnown = store::True;
+    const int answer = MsgBox(name + " is already a defined Fix.\r\n" +
+                                  "It will automatically be added if you answer 'No' below.\r\n" +
+                                  "Do you want to add an altitude restriction?",
+                              ui::Buttons::YesNo);
+    if (answer == ui::answers::No) {
+        RWAddNavText.setText("");
+        AddRWWaypointCommand_Click();
+        RWFixNameText.setFocus();
+    } else {
+        RWAlt1Text.setFocus();
+    }
+}
+
+void RunwayForm::RwFixIDText_LostFocus() {
+    upperCase(RwFixIDText);
+}
+
+void RunwayForm::RWVORFIXText_LostFocus() {
+    upperCase(RWVORFIXText);
+}
+
+void RunwayForm::RWDDMLatText_Change() {
+    if (const std::string message = checkLatitudeDegrees(RWDDMLatText.text()); !message.empty())
+        refuse(RWDDMLatText, message);
+}
+
+void RunwayForm::RWDMMLatText_LostFocus() {
+    const MinutesCheck check = checkLatitudeMinutes(RWDMMLatText.text(), RWDDMLatText.text());
+    if (check.text != RWDMMLatText.text())
+        RWDMMLatText.setText(check.text);
+    if (!check.message.empty())
+        refuse(RWDMMLatText, check.message);
+}
+
+void RunwayForm::RWDDMLongText_LostFocus() {
+    if (const std::string message = checkLongitudeDegrees(RWDDMLongText.text()); !message.empty())
+        refuse(RWDDMLongText, message);
+}
+
+void RunwayForm::RWDMMLongText_LostFocus() {
+    const MinutesCheck check = checkLongitudeMinutes(RWDMMLongText.text(), RWDDMLongText.text());
+    if (check.text != RWDMMLongText.text())
+        RWDMMLongText.setText(check.text);
+    if (!check.message.empty())
+        refuse(RWDMMLongText, check.message);
+}
+
+void RunwayForm::RWHeadingText_LostFocus() {
+    if (const std::string message = checkHeading(RWHeadingText.text()); !message.empty())
+        refuse(RWHeadingText, message);
+}
+
+void RunwayForm::RWDistText_LostFocus() {
+    if (const std::string message = checkNumber(RWDistText.text()); !message.empty())
+        refuse(RWDistText, message);
+}
+
+void RunwayForm::RWAlt1Text_LostFocus() {
+    if (const std::string message = checkNumber(RWAlt1Text.text()); !message.empty())
+        refuse(RWAlt1Text, message);
+}
+
+void RunwayForm::RWAddNavText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RWAlt1Text.setFocus();
+}
+
+void RunwayForm::RWFixNameText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RwFixIDText.setFocus();
+}
+
+void RunwayForm::RwFixIDText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RWDDMLatText.setFocus();
+}
+
+void RunwayForm::RWDDMLatText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RWDMMLatText.setFocus();
+}
+
+void RunwayForm::RWDMMLatText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RWDDMLongText.setFocus();
+}
+
+void RunwayForm::RWDDMLongText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RWDMMLongText.setFocus();
+}
+
+void RunwayForm::RWVORFIXText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RWHeadingText.setFocus();
+}
+
+void RunwayForm::RWHeadingText_KeyPress(int& KeyAscii) {
+    if (KeyAscii == Enter)
+        RWDistText.setFocus();
+}
+
+} // namespace transitions
