@@ -186,10 +186,10 @@ public:
     void RwText_Change(int k);
     void RwText_LostFocus(int k);
     void RwText_DblClick(int k);
-
-    // --- Shared helpers ---
     // A runway box shows red text: its runway has no transition yet.
     bool anyRunwayRed();
+
+    // --- Shared helpers ---
     bool isSTARMode() const;
     bool isSIDMode() const { return !isSTARMode(); }
     // "Procedure  1  of  3".
