@@ -1,0 +1,122 @@
+#include "arc/AddARC.h"
+
+#include "arc/ArcMessages.h"
+#include "arc/FindWaypointForm.h"
+#include "runtime/Numbers.h"
+#include "runtime/Text.h"
+
+#include <stdexcept>
+
+namespace arc {
+
+AddARC::AddARC(ui::App& app, shell::Module1& m)
+    : ui::Form(app, "AddARC"), SelectNavaidCommand(*this, "SelectNavaidCommand"),
+      Label4(*this, "Label4"), ArcText(*this, "ArcText"), Label1(*this, "Label1"),
+      ArcStartText(*this, "ArcStartText"), Label2(*this, "Label2"), ArcEndText(*this, "ArcEndText"),
+      Label3(*this, "Label3"), ArcRadiusText(*this, "ArcRadiusText"), Label5(*this, "Label5"),
+      StepAngleText(*this, "StepAngleText"), Frame1(*this, "Frame1"),
+      LeftOption(*this, "LeftOption"), RightOption(*this, "RightOption"), Frame2(*this, "Frame2"),
+      TurnInOptionYes(*this, "TurnInOptionYes"), TurnInOptionNo(*this, "TurnInOptionNo"),
+      Label6(*this, "Label6"), ArcAltText(*this, "ArcAltText"),
+      TransferCommand(*this, "TransferCommand"), ExitCommand(*this, "ExitCommand"), m_(m) {
+    setCaption("ARC Designer");
+    SelectNavaidCommand.setCaption("Select Navaid");
+    // The label is chosen through the navaid search, which shows it.
+    Label4.setCaption("ARC Label Will Be");
+    Label4.setVisible(false);
+    ArcText.setVisible(false);
+    Label1.setCaption("ARC Start");
+    Label2.setCaption("ARC End");
+    Label3.setCaption("ARC Radius");
+    Label5.setCaption("Degrees");
+    StepAngleText.setText("10");
+    Frame1.setCaption("Turn");
+    LeftOption.setCaption("Left");
+    LeftOption.placeIn(Frame1);
+    RightOption.setCaption("Right");
+    RightOption.placeIn(Frame1);
+    Frame2.setCaption("Add Turn-in");
+    TurnInOptionYes.setCaption("Yes");
+    TurnInOptionYes.placeIn(Frame2);
+    TurnInOptionNo.setCaption("No");
+    TurnInOptionNo.placeIn(Frame2);
+    TurnInOptionNo.setValue(true);
+    Label6.setCaption("ARC Altitude");
+    TransferCommand.setCaption("Transfer Waypoint Data");
+    ExitCommand.setCaption("No ARC Just Exit");
+
+    SelectNavaidCommand.Click = [this] { SelectNavaidCommand_Click(); };
+    ArcText.LostFocus = [this] { ArcText_LostFocus(); };
+    ArcStartText.LostFocus = [this] { ArcStartText_LostFocus(); };
+    ArcEndText.LostFocus = [this] { ArcEndText_LostFocus(); };
+    ArcRadiusText.LostFocus = [this] { ArcRadiusText_LostFocus(); };
+    StepAngleText.LostFocus = [this] { StepAngleText_LostFocus(); };
+    TransferCommand.Click = [this] { TransferCommand_Click(); };
+    ExitCommand.Click = [this] { ExitCommand_Click(); };
+}
+
+void AddARC::Form_Load() {
+    StepAngleText.setText(m_.StepAngle);
+}
+
+void AddARC::Form_Unload() {
+    // A search still open was for this arc.
+    if (ui::Form* search = app().findForm("FindWaypointForm"))
+        search->unload();
+}
+
+void AddARC::SelectNavaidCommand_Click() {
+    app().get<FindWaypointForm>().show();
+}
+
+void AddARC::refuse(ui::TextBox& box, const std::string& message) {
+    MsgBox(message);
+    box.setFocus();
+    box.selectAll();
+}
+
+void AddARC::ArcText_LostFocus() {
+    ArcText.setText(runtime::toUpper(ArcText.text()));
+}
+
+void AddARC::checkRadialBox(ui::TextBox& box) {
+    if (runtime::isNumeric(box.text())) {
+        if (runtime::val(box.text()) > 360)
+            refuse(box, RadialAbove360Message);
+    } else if (!box.text().empty()) {
+        refuse(box, NotNumericMessage);
+    }
+}
+
+void AddARC::ArcStartText_LostFocus() {
+    checkRadialBox(ArcStartText);
+}
+
+void AddARC::ArcEndText_LostFocus() {
+    checkRadialBox(ArcEndText);
+}
+
+void AddARC::ArcRadiusText_LostFocus() {
+    if (!runtime::isNumeric(ArcRadiusText.text()) && !ArcRadiusText.text().empty())
+        refuse(ArcRadiusText, NotNumericMessage);
+}
+
+void AddARC::StepAngleText_LostFocus() {
+    if (runtime::isNumeric(StepAngleText.text()))
+        return;
+    refuse(StepAngleText,
+           StepAngleText.text().empty() ? "There must be a Step Angle." : NotNumericMessage);
+}
+
+void AddARC::ExitCommand_Click() {
+    unload();
+}
+
+transitions::FeederAccess& AddARC::feeder() const {
+    transitions::FeederAccess* editor = transitions::findFeederAccess(app());
+    if (editor == nullptr)
+        throw std::logic_error("the arc generator needs the transition editor");
+    return *editor;
+}
+
+} // namespace arc

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "arc/ArcFixNames.h"
+#include "arc/ArcWalk.h"
+#include "shell/Module1.h"
+#include "transitions/FeederAccess.h"
+#include "ui/Forms.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace arc {
+
+// The DME arc generator: turns an arc around a navaid into radial-and-
+// distance fixes at the end of the feeder on the transition editor's
+// screen, in the working tables.
+class AddARC : public ui::Form {
+public:
+    AddARC(ui::App& app, shell::Module1& m);
+
+    ui::CommandButton SelectNavaidCommand;
+    ui::Label Label4;
+    ui::TextBox ArcText;
+    ui::Label Label1;
+    ui::TextBox ArcStartText;
+    ui::Label Label2;
+    ui::TextBox ArcEndText;
+    ui::Label Label3;
+    ui::TextBox ArcRadiusText;
+    ui::Label Label5;
+    ui::TextBox StepAngleText;
+    ui::Frame Frame1;
+    ui::OptionButton LeftOption;
+    ui::OptionButton RightOption;
+    ui::Frame Frame2;
+    ui::OptionButton TurnInOptionYes;
+    ui::OptionButton TurnInOptionNo;
+    ui::Label Label6;
+    ui::TextBox ArcAltText;
+    ui::CommandButton TransferCommand;
+    ui::CommandButton ExitCommand;
+
+    void SelectNavaidCommand_Click();
+    void ArcText_LostFocus();
+    void ArcStartText_LostFocus();
+    void ArcEndText_LostFocus();
+    void ArcRadiusText_LostFocus();
+    void StepAngleText_LostFocus();
+    void TransferCommand_Click();
+    void ExitCommand_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    void checkRadialBox(ui::TextBox& box);
+    // Shows the message and gives the box the focus back, all selected.
+    void refuse(ui::TextBox& box, const std::string& message);
+    // The checks of the boxes; the input when all pass.
+    std::optional<ArcInput> readInput();
+    bool refuseProblem(const ArcInput& input);
+    // The points named, or none when the tables cannot take them.
+    std::optional<std::vector<NamedArcPoint>> planPoints(const ArcInput& input, ArcNaming& naming);
+    void addArcPoint(transitions::FeederAccess& feeder, const NamedArcPoint& point);
+
+    // The transition editor the points go to.
+    transitions::FeederAccess& feeder() const;
+
+    shell::Module1& m_;
+};
+
+} // namespace arc

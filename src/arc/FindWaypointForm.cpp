@@ -1,0 +1,99 @@
+#include "arc/FindWaypointForm.h"
+
+#include "arc/AddARC.h"
+#include "arc/NavaidSearch.h"
+#include "runtime/Numbers.h"
+#include "runtime/Text.h"
+
+#include <string>
+
+namespace arc {
+
+FindWaypointForm::FindWaypointForm(ui::App& app, shell::Module1& m)
+    : ui::Form(app, "FindWaypointForm"), Label1(*this, "Label1"), SearchText(*this, "SearchText"),
+      SearchCommand(*this, "SearchCommand"), WaypointListBox(*this, "WaypointListBox"),
+      PointerListBox(*this, "PointerListBox"), LatText(*this, "LatText"),
+      LongText(*this, "LongText"), Label2(*this, "Label2"), FreqText(*this, "FreqText"),
+      AddWaypoint(*this, "AddWaypoint"), GoBackCommand(*this, "GoBackCommand"), m_(m) {
+    setCaption("Navaid");
+    SearchCommand.setCaption("Start Search");
+    PointerListBox.setVisible(false);
+    LatText.setVisible(false);
+    LongText.setVisible(false);
+    Label2.setCaption("Frequency");
+    AddWaypoint.setCaption("Transfer Waypoint Data");
+    GoBackCommand.setCaption("   Oops    Go Back");
+
+    SearchCommand.Click = [this] { SearchCommand_Click(); };
+    WaypointListBox.Click = [this] { WaypointListBox_Click(); };
+    AddWaypoint.Click = [this] { AddWaypoint_Click(); };
+    GoBackCommand.Click = [this] { GoBackCommand_Click(); };
+}
+
+void FindWaypointForm::Form_Load() {
+    AddWaypoint.setEnabled(false);
+    Label1.setCaption("Search for Navaid");
+    WaypointListBox.Clear();
+}
+
+void FindWaypointForm::Form_Unload() {
+    selectedNavaidIndex_ = 0;
+}
+
+void FindWaypointForm::SearchCommand_Click() {
+    SearchText.setFocus();
+    AddWaypoint.setEnabled(false);
+    LatText.setVisible(false);
+    LongText.setVisible(false);
+    SearchCommand.setCaption("Searching");
+    WaypointListBox.Clear();
+    PointerListBox.Clear();
+    SearchText.setText(runtime::toUpper(SearchText.text()));
+
+    for (const std::int32_t row : searchNavaids(m_.NavaidTable, SearchText.text())) {
+        WaypointListBox.AddItem(m_.NavaidTable[row].NavaidID);
+        PointerListBox.AddItem(std::to_string(row));
+    }
+    SearchCommand.setCaption("Start Search");
+    if (WaypointListBox.ListCount() == 1) {
+        WaypointListBox.setListIndex(0);
+        WaypointListBox_Click();
+    }
+}
+
+void FindWaypointForm::WaypointListBox_Click() {
+    AddWaypoint.setEnabled(true);
+    const int index = WaypointListBox.listIndex();
+    if (index < 0)
+        return;
+    PointerListBox.setListIndex(index);
+    selectedNavaidIndex_ = static_cast<std::int32_t>(runtime::val(PointerListBox.List(index)));
+    if (!m_.NavaidTable.fits(selectedNavaidIndex_))
+        return;
+    const reference::NavaidRecord& navaid = m_.NavaidTable[selectedNavaidIndex_];
+    LatText.setCaption(coordinateCaption(navaid.NavaidLat, 'N', 'S', " Latitude"));
+    LongText.setCaption(coordinateCaption(navaid.NavaidLong, 'E', 'W', " Longitude"));
+    LatText.setVisible(true);
+    LongText.setVisible(true);
+}
+
+void FindWaypointForm::AddWaypoint_Click() {
+    // The selected navaid's own identifier: the search box may have been
+    // edited since the search.
+    std::string navaid = SearchText.text();
+    if (WaypointListBox.listIndex() >= 0 && m_.NavaidTable.fits(selectedNavaidIndex_))
+        navaid = runtime::trim(m_.NavaidTable[selectedNavaidIndex_].NavaidID);
+
+    AddARC& arc = app().get<AddARC>();
+    arc.ArcText.setText(navaid);
+    m_.ArcNavaid = navaid;
+    arc.Label4.setVisible(true);
+    arc.ArcText.setVisible(true);
+    unload();
+}
+
+void FindWaypointForm::GoBackCommand_Click() {
+    unload();
+}
+
+} // namespace arc

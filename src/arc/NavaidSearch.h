@@ -1,0 +1,22 @@
+#pragma once
+
+#include "reference/NavaidTable.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace arc {
+
+// Rows of the identifier's letter group whose NavaidID, spaces trimmed,
+// equals the identifier, in table order.
+std::vector<std::int32_t> searchNavaids(const reference::NavaidTable& navaids,
+                                        std::string_view identifier);
+
+// A coordinate as the search screen shows it: hemisphere letter, whole
+// degrees, a space, the minutes cut or padded to 9 characters, and the
+// suffix. -33.5 with 'N', 'S' and " Latitude" is "S33 30        Latitude".
+std::string coordinateCaption(float value, char positive, char negative, std::string_view suffix);
+
+} // namespace arc
