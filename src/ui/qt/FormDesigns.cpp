@@ -1,0 +1,38 @@
+#include "ui/qt/FormDesigns.h"
+
+// Each screen's design: include its generated header here and add a line
+// to the table below.
+
+#include <map>
+#include <string>
+
+namespace ui::qt {
+
+namespace {
+
+using Setup = void (*)(QWidget& window);
+
+template <class Design> void setUp(QWidget& window) {
+    Design design;
+    design.setupUi(&window);
+}
+
+const std::map<std::string, Setup, std::less<>>& designs() {
+    static const std::map<std::string, Setup, std::less<>> table = {
+        // {"InitialLoad", &setUp<Ui::InitialLoad>},
+    };
+    return table;
+}
+
+} // namespace
+
+std::unique_ptr<FormWindow> createDesignedWindow(std::string_view formName) {
+    const auto it = designs().find(formName);
+    if (it == designs().end())
+        return nullptr;
+    auto window = std::make_unique<FormWindow>();
+    it->second(*window);
+    return window;
+}
+
+} // namespace ui::qt

@@ -1,0 +1,96 @@
+#include "ui/qt/ListBinding.h"
+
+#include "ui/App.h"
+#include "ui/DriveListBox.h"
+#include "ui/ListControl.h"
+#include "ui/qt/Application.h"
+#include "ui/qt/Text.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QMouseEvent>
+
+namespace ui::qt {
+
+ListBinding::ListBinding(Application& owner, ui::ListControl& list, QListWidget& view)
+    : ControlBinding(owner, list, view), list_(list), view_(view) {
+    view_.setSelectionMode(QAbstractItemView::SingleSelection);
+    watch(*view_.viewport());
+    QObject::connect(&view_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (syncing() || row < 0)
+            return;
+        app().userSelect(list_, list_.firstIndex() + row);
+        const Application::Sync sync(owner_);
+        apply(ui::Property::ListIndex);
+    });
+}
+
+void ListBinding::apply(ui::Property what) {
+    switch (what) {
+    case ui::Property::Items: {
+        QStringList shown;
+        for (int i = list_.firstIndex(); i < list_.ListCount(); ++i)
+            shown.push_back(toQt(list_.shownText(i)));
+        view_.clear();
+        view_.addItems(shown);
+        break;
+    }
+    case ui::Property::ListIndex: {
+        const int row = list_.listIndex() - list_.firstIndex();
+        const bool none = list_.listIndex() < list_.firstIndex() ||
+                          (list_.firstIndex() == 0 && list_.listIndex() < 0);
+        if (none) {
+            view_.setCurrentRow(-1);
+            view_.clearSelection();
+        } else {
+            view_.setCurrentRow(row);
+        }
+        break;
+    }
+    default:
+        ControlBinding::apply(what);
+    }
+}
+
+bool ListBinding::mousePressed(QObject& watched, QMouseEvent& event, bool doubleClick) {
+    if (&watched != view_.viewport())
+        return false;
+    const int row = view_.indexAt(event.position().toPoint()).row();
+    if (row < 0)
+        return true;
+    if (doubleClick)
+        app().userDoubleClick(list_);
+    else
+        app().userSelect(list_, list_.firstIndex() + row);
+    const Application::Sync sync(owner_);
+    apply(ui::Property::ListIndex);
+    return true;
+}
+
+DriveBinding::DriveBinding(Application& owner, ui::DriveListBox& drives, QComboBox& combo)
+    : ControlBinding(owner, drives, combo), drives_(drives), combo_(combo) {
+    QObject::connect(&combo_, &QComboBox::activated, this, [this](int index) {
+        if (syncing())
+            return;
+        app().userChangeDrive(drives_, drives_.List(index));
+        const Application::Sync sync(owner_);
+        apply(ui::Property::Drive);
+    });
+}
+
+void DriveBinding::apply(ui::Property what) {
+    if (what != ui::Property::Drive) {
+        ControlBinding::apply(what);
+        return;
+    }
+    if (combo_.count() != drives_.ListCount()) {
+        combo_.clear();
+        for (int i = 0; i < drives_.ListCount(); ++i)
+            combo_.addItem(toQt(drives_.List(i)));
+    }
+    for (int i = 0; i < drives_.ListCount(); ++i)
+        if (drives_.List(i) == drives_.drive())
+            combo_.setCurrentIndex(i);
+}
+
+} // namespace ui::qt

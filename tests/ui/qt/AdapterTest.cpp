@@ -1,0 +1,338 @@
+// The forms rules on real widgets: keystrokes, clicks and focus through the
+// binder, the message box port and the event boundary.
+#include "ui/Forms.h"
+#include "ui/qt/Application.h"
+#include "ui/qt/BindError.h"
+#include "ui/qt/MessageBoxes.h"
+
+#include "ui_TestScreen.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+class Screen : public ui::Form {
+public:
+    explicit Screen(ui::App& app) : Form(app, "TestScreen") {
+        NorthOption.placeIn(HemFrame);
+        SouthOption.placeIn(HemFrame);
+        setCaption("Test Screen");
+        NoteLabel.setCaption("Ident");
+        IdentText.setMaxLength(4);
+        OkCommand.setCaption("OK");
+        NorthOption.setValue(true);
+
+        IdentText.Change = [this] { log << "Change " + text(IdentText); };
+        IdentText.KeyPress = [this](int& key) { log << "KeyPress " + QString::number(key); };
+        IdentText.LostFocus = [this] {
+            log << "LostFocus, focus in " +
+                       QString::fromStdString(this->app().focusOwner()->name());
+            if (!refuse)
+                return;
+            if (withMessage)
+                MsgBox("Enter only numbers please.");
+            IdentText.selectAll();
+            IdentText.setFocus();
+        };
+        NameText.Change = [this] { log << "NameText Change " + text(NameText); };
+        OkCommand.Click = [this] {
+            log << "OkCommand_Click";
+            if (endOnClick) {
+                End();
+                log << "after End";
+            }
+        };
+        SouthOption.Click = [this] { log << "SouthOption_Click"; };
+        FloatCheck.Click = [this] {
+            log << "FloatCheck_Click " + QString::number(FloatCheck.value());
+        };
+        WaypointList.Click = [this] {
+            log << "WaypointList_Click " + QString::number(WaypointList.listIndex());
+        };
+        WaypointList.DblClick = [this] { log << "WaypointList_DblClick"; };
+    }
+    void Form_Unload() override { log << "Form_Unload"; }
+    static QString text(const ui::TextBox& box) { return QString::fromStdString(box.text()); }
+
+    ui::Label NoteLabel{*this, "NoteLabel"};
+    ui::TextBox IdentText{*this, "IdentText"};
+    ui::TextBox NameText{*this, "NameText"};
+    ui::CommandButton OkCommand{*this, "OkCommand"};
+    ui::Frame HemFrame{*this, "HemFrame"};
+    ui::OptionButton NorthOption{*this, "NorthOption"};
+    ui::OptionButton SouthOption{*this, "SouthOption"};
+    ui::CheckBox FloatCheck{*this, "FloatCheck"};
+    ui::ListBox WaypointList{*this, "WaypointList"};
+
+    QStringList log;
+    bool refuse = false;
+    bool withMessage = false;
+    bool endOnClick = false;
+};
+
+std::unique_ptr<ui::qt::FormWindow> designedWindow() {
+    auto window = std::make_unique<ui::qt::FormWindow>();
+    Ui::TestScreen design;
+    design.setupUi(window.get());
+    return window;
+}
+
+// Radio buttons and check boxes take clicks on their indicator.
+void clickIndicator(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Answers the next message box with its default button, as Enter would.
+void answerNextBoxWithEnter() {
+    QTimer::singleShot(20, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            answerNextBoxWithEnter();
+    });
+}
+
+struct Harness {
+    ui::qt::MessageBoxes messages;
+    ui::App app{messages};
+    Screen screen{app};
+    ui::qt::Application adapter{app};
+
+    Harness() { adapter.bind(screen, designedWindow()); }
+    template <class W> W* widget(const ui::Control& control) {
+        return qobject_cast<W*>(adapter.widget(control));
+    }
+    QWidget* window() { return adapter.window(screen); }
+};
+
+} // namespace
+
+class AdapterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        h = std::make_unique<Harness>();
+        h->app.dispatch([this] { h->screen.show(); });
+        QVERIFY(QTest::qWaitForWindowActive(h->window()));
+        h->screen.log.clear();
+    }
+    void cleanup() { h.reset(); }
+
+    void designStateIsPushedToTheWidgets() {
+        QCOMPARE(h->window()->windowTitle(), QString("Test Screen"));
+        QCOMPARE(h->widget<QLabel>(h->screen.NoteLabel)->text(), QString("Ident"));
+        QCOMPARE(h->widget<QPushButton>(h->screen.OkCommand)->text(), QString("OK"));
+        QVERIFY(h->widget<QRadioButton>(h->screen.NorthOption)->isChecked());
+        QCOMPARE(QApplication::focusWidget(), h->widget<QLineEdit>(h->screen.IdentText));
+        h->screen.IdentText.setForeColor(ui::colors::Red);
+        QCOMPARE(h->widget<QLineEdit>(h->screen.IdentText)->palette().color(QPalette::Text),
+                 QColor(255, 0, 0));
+        h->screen.NameText.setEnabled(false);
+        QVERIFY(!h->widget<QLineEdit>(h->screen.NameText)->isEnabled());
+    }
+
+    void typedTextFiresChangePerKeystroke() {
+        auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
+        QTest::keyClicks(ident, "KSEAX");
+        QCOMPARE(h->screen.log,
+                 QStringList({"KeyPress 75", "Change K", "KeyPress 83", "Change KS", "KeyPress 69",
+                              "Change KSE", "KeyPress 65", "Change KSEA", "KeyPress 88"}));
+        QCOMPARE(ident->text(), QString("KSEA"));
+        QCOMPARE(h->screen.IdentText.text(), std::string("KSEA"));
+        QCOMPARE(ident->cursorPosition(), 4);
+    }
+
+    void maxLengthCutsAssignedText() {
+        h->screen.IdentText.setText("KSEATTLE");
+        QCOMPARE(h->widget<QLineEdit>(h->screen.IdentText)->text(), QString("KSEA"));
+        QCOMPARE(h->screen.log, QStringList({"Change KSEA"}));
+    }
+
+    void enterFiresKeyPress13AndInsertsNothing() {
+        auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
+        QTest::keyClicks(ident, "KS");
+        h->screen.log.clear();
+        QTest::keyClick(ident, Qt::Key_Return);
+        QCOMPARE(h->screen.log, QStringList({"KeyPress 13"}));
+        QCOMPARE(ident->text(), QString("KS"));
+    }
+
+    void pasteComesBackAsOneEditCutToMaxLength() {
+        auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
+        QApplication::clipboard()->setText("KSEATTLE");
+        QTest::keyClick(ident, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h->screen.IdentText.text(), std::string("KSEA"));
+        QCOMPARE(ident->text(), QString("KSEA"));
+    }
+
+    void clickAfterTypingRunsLostFocusBeforeClick() {
+        QTest::keyClicks(h->widget<QLineEdit>(h->screen.IdentText), "K");
+        auto* ok = h->widget<QPushButton>(h->screen.OkCommand);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(h->screen.log, QStringList({"KeyPress 75", "Change K",
+                                             "LostFocus, focus in OkCommand", "OkCommand_Click"}));
+        QCOMPARE(QApplication::focusWidget(), ok);
+    }
+
+    void refusingLostFocusKeepsTheClickFromBeingDelivered() {
+        h->screen.refuse = true;
+        auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
+        QTest::keyClicks(ident, "12A");
+        h->screen.log.clear();
+
+        QTest::mouseClick(h->widget<QPushButton>(h->screen.OkCommand), Qt::LeftButton);
+        clickIndicator(h->widget<QRadioButton>(h->screen.SouthOption));
+        clickIndicator(h->widget<QCheckBox>(h->screen.FloatCheck));
+
+        QCOMPARE(h->screen.log.size(), 3);
+        for (const QString& line : h->screen.log)
+            QVERIFY2(line.startsWith("LostFocus"), qPrintable(line));
+        QVERIFY(h->screen.IdentText.hasFocus());
+        QCOMPARE(QApplication::focusWidget(), ident);
+        QCOMPARE(ident->selectedText(), QString("12A"));
+        QVERIFY(!h->widget<QRadioButton>(h->screen.SouthOption)->isChecked());
+        QVERIFY(!h->widget<QCheckBox>(h->screen.FloatCheck)->isChecked());
+    }
+
+    void refusalWithAMessageBoxAlsoKeepsTheClick() {
+        h->screen.refuse = true;
+        h->screen.withMessage = true;
+        auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
+        QTest::keyClicks(ident, "12A");
+        h->screen.log.clear();
+        answerNextBoxWithEnter();
+        QTest::mouseClick(h->widget<QPushButton>(h->screen.OkCommand), Qt::LeftButton);
+        QCOMPARE(h->screen.log, QStringList({"LostFocus, focus in OkCommand"}));
+        QVERIFY(h->screen.IdentText.hasFocus());
+        QTRY_COMPARE(QApplication::focusWidget(), ident);
+    }
+
+    void optionAndCheckBoxClicksSetTheModel() {
+        clickIndicator(h->widget<QRadioButton>(h->screen.SouthOption));
+        clickIndicator(h->widget<QCheckBox>(h->screen.FloatCheck));
+        QVERIFY(h->screen.SouthOption.value());
+        QVERIFY(!h->screen.NorthOption.value());
+        QVERIFY(!h->widget<QRadioButton>(h->screen.NorthOption)->isChecked());
+        QCOMPARE(h->screen.FloatCheck.value(), 1);
+        QCOMPARE(h->screen.log.mid(1), QStringList({"SouthOption_Click", "FloatCheck_Click 1"}));
+    }
+
+    void listClicksSelectThroughTheModel() {
+        h->screen.WaypointList.AddItem("SEA");
+        h->screen.WaypointList.AddItem("OLM");
+        auto* list = h->widget<QListWidget>(h->screen.WaypointList);
+        QCOMPARE(list->count(), 2);
+        const QPoint second = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+        // A double click: the first click selects, the second opens.
+        QCOMPARE(h->screen.log.mid(1),
+                 QStringList({"WaypointList_Click 1", "WaypointList_DblClick"}));
+        QCOMPARE(list->currentRow(), 1);
+        h->screen.WaypointList.setListIndex(-1);
+        QCOMPARE(list->currentRow(), -1);
+    }
+
+    void tabMovesTheFocusThroughTheModel() {
+        QTest::keyClick(h->widget<QLineEdit>(h->screen.IdentText), Qt::Key_Tab);
+        QVERIFY(h->screen.NameText.hasFocus());
+        QCOMPARE(QApplication::focusWidget(), h->widget<QLineEdit>(h->screen.NameText));
+        QCOMPARE(h->screen.log, QStringList({"LostFocus, focus in NameText"}));
+    }
+
+    void programEndClosesEveryWindow() {
+        h->screen.endOnClick = true;
+        QTest::mouseClick(h->widget<QPushButton>(h->screen.OkCommand), Qt::LeftButton);
+        QVERIFY(h->app.ended());
+        QVERIFY(!h->window()->isVisible());
+        QVERIFY(!h->screen.log.contains("after End"));
+        QVERIFY(!h->screen.log.contains("Form_Unload"));
+    }
+
+    void closingTheWindowUnloadsTheScreen() {
+        h->window()->close();
+        QCOMPARE(h->screen.log, QStringList({"Form_Unload"}));
+        QVERIFY(!h->screen.isLoaded());
+        QVERIFY(!h->window()->isVisible());
+        // Nothing is loaded any more: the program is over.
+        QTRY_VERIFY(h->app.ended());
+    }
+
+    void aMissingWidgetFailsAtStartUpWithItsName() {
+        ui::qt::MessageBoxes messages;
+        ui::App app(messages);
+        Screen screen(app);
+        ui::TextBox ghost(screen, "GhostText");
+        ui::qt::Application adapter(app);
+        try {
+            adapter.bind(screen, designedWindow());
+            QFAIL("bound a screen with a missing widget");
+        } catch (const ui::qt::BindError& e) {
+            QCOMPARE(e.widgetName(), std::string("GhostText"));
+            QVERIFY2(std::string(e.what()).find("GhostText") != std::string::npos, e.what());
+        }
+    }
+
+    void aWidgetOfTheWrongKindFailsWithItsName() {
+        ui::qt::MessageBoxes messages;
+        ui::App app(messages);
+        ui::Form form(app, "TestScreen");
+        ui::TextBox wrong(form, "OkCommand");
+        ui::qt::Application adapter(app);
+        try {
+            adapter.bind(form, designedWindow());
+            QFAIL("bound a text box to a push button");
+        } catch (const ui::qt::BindError& e) {
+            QCOMPARE(e.widgetName(), std::string("OkCommand"));
+            QVERIFY2(std::string(e.what()).find("QPushButton") != std::string::npos, e.what());
+        }
+        ui::Form other(app, "OtherScreen");
+        QVERIFY_THROWS_EXCEPTION(ui::qt::BindError, adapter.bind(other, designedWindow()));
+    }
+
+    void messageBoxesShowButtonsIconDefaultAndTitle() {
+        const ui::Message question{"Line one\r\nLine two", ui::Buttons::YesNo, ui::Icon::Critical,
+                                   ui::DefaultButton::Second, "Program termination."};
+        auto box = ui::qt::makeMessageBox(question, nullptr);
+        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+        QCOMPARE(box->windowTitle(), QString("Program termination."));
+        QCOMPARE(box->text(), QString("Line one\nLine two"));
+
+        auto notice = ui::qt::makeMessageBox(ui::Message{"Saved."}, nullptr);
+        QCOMPARE(notice->standardButtons(), QMessageBox::Ok);
+        QCOMPARE(notice->icon(), QMessageBox::NoIcon);
+        QCOMPARE(notice->windowTitle(), QString("Vextrel"));
+
+        QCOMPARE(ui::qt::answerOf(QMessageBox::Ok), ui::answers::OK);
+        QCOMPARE(ui::qt::answerOf(QMessageBox::Yes), ui::answers::Yes);
+        QCOMPARE(ui::qt::answerOf(QMessageBox::No), ui::answers::No);
+    }
+
+    void enterOnAMessageBoxGivesTheDefaultAnswer() {
+        answerNextBoxWithEnter();
+        QCOMPARE(h->messages.MsgBox("Really?", ui::Buttons::YesNo, ui::Icon::Critical,
+                                    ui::DefaultButton::Second),
+                 ui::answers::No);
+        answerNextBoxWithEnter();
+        QCOMPARE(h->messages.MsgBox("Really?", ui::Buttons::YesNo), ui::answers::Yes);
+    }
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+QTEST_MAIN(AdapterTest)
+#include "AdapterTest.moc"
