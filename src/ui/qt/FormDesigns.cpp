@@ -2,6 +2,8 @@
 
 // Each screen's design: include its generated header here and add a line
 // to the table below.
+#include "ui_AddARC.h"
+#include "ui_FindWaypointForm.h"
 
 #include <map>
 #include <string>
@@ -20,6 +22,8 @@ template <class Design> void setUp(QWidget& window) {
 const std::map<std::string, Setup, std::less<>>& designs() {
     static const std::map<std::string, Setup, std::less<>> table = {
         // {"InitialLoad", &setUp<Ui::InitialLoad>},
+        {"AddARC", &setUp<Ui::AddARC>},
+        {"FindWaypointForm", &setUp<Ui::FindWaypointForm>},
     };
     return table;
 }
