@@ -51,7 +51,11 @@ std::string App::today() const {
         return clock_();
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     char text[32];
     const std::size_t n = std::strftime(text, sizeof text, "%x", &local);
     return std::string(text, n);
