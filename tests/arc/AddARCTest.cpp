@@ -140,6 +140,18 @@ TEST_F(ArcScreens, ExitGeneratesNothingAndClosesTheSearchToo) {
     EXPECT_EQ(m->ArcCounter, 1);
 }
 
+TEST_F(ArcScreens, TransitionEditorClosedMeanwhileTakesNothing) {
+    openArc();
+    chooseNavaid("SEA");
+    fillIn({"90", "120", "12", true, "10", false, ""});
+    t.app.dispatch([&] { editor.unload(); });
+    t.user.click(arcForm.TransferCommand);
+    EXPECT_FALSE(arcForm.isLoaded());
+    EXPECT_EQ(m->WorkRunwayCount, 3);
+    EXPECT_EQ(m->WorkFixCount, 0);
+    EXPECT_EQ(m->ArcCounter, 1);
+}
+
 // Leaving a box with a value it refuses: the message, and the box keeps the
 // focus with its text selected.
 struct BoxCase {
