@@ -43,20 +43,20 @@ int ModifyProcedure::procedureRows() const {
 bool ModifyProcedure::roomForWaypoint(bool newFix) {
     if (isSTARMode()) {
         if (procedureRows() >= store::STARCapacity) {
-            ShowTableFull("STAR", store::STARCapacity, "rows");
+            ShowTableFull("STARs", store::STARCapacity, "rows");
             return false;
         }
         if (WaypointList.ListCount() == 0 &&
             !store::STARRunwayGrid::fits(m.Counters.STARNumber, 1)) {
-            ShowTableFull("STAR", store::STARLimit, "STARs");
+            ShowTableFull("STARs", store::STARLimit, "STARs");
             return false;
         }
     } else if (procedureRows() >= store::SIDCapacity) {
-        ShowTableFull("SID", store::SIDCapacity, "rows");
+        ShowTableFull("SIDs", store::SIDCapacity, "rows");
         return false;
     }
     if (newFix && m.Store.FixCount >= store::FixCapacity) {
-        ShowTableFull("fix", store::FixCapacity, "fixes");
+        ShowTableFull("Fixes", store::FixCapacity, "fixes");
         return false;
     }
     return true;

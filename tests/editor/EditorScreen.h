@@ -1,0 +1,126 @@
+#pragma once
+
+#include "editor/ModifyProcedure.h"
+#include "editor/UserFixForm.h"
+#include "reference/AirportTable.h"
+#include "reference/NavaidTable.h"
+#include "reference/UserFixFile.h"
+#include "runtime/TextFiles.h"
+#include "support/TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace editortest {
+
+inline std::filesystem::path bundledFile(const std::string& relative) {
+    return std::filesystem::path(VEXTREL_DATA_DIR) / relative;
+}
+
+// The bundled reference tables, read once for the whole test program.
+struct BundledReference {
+    reference::NavaidTable navaids =
+        reference::loadNavaids(bundledFile("reference/AllFlyNavaids.txt"));
+    reference::AirportTable airports =
+        reference::loadAirports(bundledFile("reference/AllFlyAirports.txt"));
+    reference::UserFixTable userFixes =
+        reference::loadUserFixes(bundledFile("reference/UserFixes.txt"));
+};
+
+inline const BundledReference& bundled() {
+    static const BundledReference tables;
+    return tables;
+}
+
+// The procedure editor and its user-fix picker on a scripted application,
+// with the bundled reference tables and a temporary data folder.
+class EditorScreen : public ::testing::Test {
+protected:
+    EditorScreen() {
+        m->NavaidTable = bundled().navaids;
+        m->AirportTable = bundled().airports;
+        m->UserFixTable = bundled().userFixes;
+        m->DataFolder = t.programFolder.path() / "PMDG";
+        std::filesystem::create_directories(m->DataFolder);
+        ed = &t.app.add<editor::ModifyProcedure>(*m);
+        picker = &t.app.add<editor::UserFixForm>(*m);
+    }
+
+    // A new airport in mode "E" or "T": the ICAO box is visited, as a user
+    // does, so the airport gives the reference position.
+    void openCreate(const std::string& mode, const std::string& icao = "KSEA") {
+        m->EditMode = mode;
+        m->IsModify = store::False;
+        m->TypedICAO = icao;
+        t.app.dispatch([this] { ed->show(); });
+        user.click(ed->AptNameText);
+    }
+    // An existing airport file in mode "D" or "S".
+    void openModify(const std::string& mode, const std::string& content,
+                    const std::string& icao = "KSEA") {
+        t.programFolder.write("PMDG/" + icao + ".txt", content);
+        m->EditMode = mode;
+        m->IsModify = store::True;
+        m->AirportFileName = icao + ".txt";
+        t.app.dispatch([this] { ed->show(); });
+    }
+    static std::string sampleKSEA() {
+        return runtime::readWholeFile(bundledFile("sample/PMDG/KSEA.txt"));
+    }
+
+    // The procedure name and first runway of a new procedure (the runway
+    // put in whole: its box checks every change).
+    void nameProcedure(const std::string& name, const std::string& runway) {
+        user.typeInto(ed->ProcedureNameText, name);
+        user.click(ed->RwText1);
+        t.app.dispatch([&] { ed->RwText1.setText(runway); });
+    }
+    // A navaid waypoint typed and added.
+    void addNavaid(const std::string& id) {
+        user.typeInto(ed->AddNavText, id);
+        user.click(ed->AddWaypointCommand);
+    }
+    // A new fix by latitude and longitude, north and west, typed and added.
+    void addLatLongFix(const std::string& name, const std::string& latDeg,
+                       const std::string& latMin, const std::string& longDeg,
+                       const std::string& longMin) {
+        user.typeInto(ed->FixNameText, name);
+        user.typeInto(ed->DDMLatText, latDeg);
+        user.typeInto(ed->DMMLatText, latMin);
+        user.typeInto(ed->DDMLongText, longDeg);
+        user.typeInto(ed->DMMLongText, longMin);
+        user.click(ed->AddWaypointCommand);
+    }
+
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < ed->WaypointList.ListCount(); ++i)
+            out.push_back(ed->WaypointList.List(i));
+        return out;
+    }
+    std::vector<std::string> pickerEntries() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < picker->UserFixList.ListCount(); ++i)
+            out.push_back(picker->UserFixList.List(i));
+        return out;
+    }
+    const ui::Control* focus() const { return t.app.focusOwner(); }
+    // The notice every refused command shows.
+    void expectNotice(const std::string& text) { t.messages.expectNotice(text); }
+    void expectQuestion(const std::string& text, int answer, ui::Icon icon = ui::Icon::None,
+                        ui::DefaultButton defaultButton = ui::DefaultButton::First) {
+        t.messages.expect(text, ui::Buttons::YesNo, icon, defaultButton, ui::ProgramTitle, answer);
+    }
+
+    support::TestApp t;
+    support::ScriptedUser& user = t.user;
+    std::unique_ptr<shell::Module1> m = std::make_unique<shell::Module1>();
+    editor::ModifyProcedure* ed;
+    editor::UserFixForm* picker;
+};
+
+} // namespace editortest
