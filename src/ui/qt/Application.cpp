@@ -23,7 +23,13 @@ std::string unhandledErrorText(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const runtime::RuntimeError& e) {
-        return "Run-time error '" + std::to_string(e.number()) + "':\r\n\r\n" + e.what();
+        // what() starts with the number again; the box shows it once.
+        std::string detail = e.what();
+        const std::string prefix = "runtime error " + std::to_string(e.number());
+        if (detail.rfind(prefix, 0) == 0)
+            detail.erase(0, detail.compare(prefix.size(), 2, ": ") == 0 ? prefix.size() + 2
+                                                                        : prefix.size());
+        return "Run-time error '" + std::to_string(e.number()) + "':\r\n\r\n" + detail;
     } catch (const std::exception& e) {
         return std::string("Run-time error:\r\n\r\n") + e.what();
     } catch (...) {
@@ -173,14 +179,20 @@ void Application::closeEverything() {
     const Sync sync(*this);
     for (auto& screen : screens_)
         screen->window->hide();
-    QCoreApplication::exit(0);
+    // Only the loop run() started is left; an exit with no loop running
+    // would make the next modal box return at once.
+    if (running_)
+        QCoreApplication::exit(0);
 }
 
 int Application::run(ui::Form& first) {
     app_.dispatch([&first] { first.show(); });
     if (app_.ended())
         return 0;
-    return QApplication::exec();
+    running_ = true;
+    const int code = QApplication::exec();
+    running_ = false;
+    return code;
 }
 
 } // namespace ui::qt

@@ -78,6 +78,7 @@ private:
     std::vector<std::unique_ptr<Screen>> screens_;
     std::map<const ui::Control*, ControlBinding*> bindings_;
     int syncDepth_ = 0;
+    bool running_ = false;
 };
 
 // The text of the message for an error nobody handled.

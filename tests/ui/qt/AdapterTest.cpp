@@ -1,5 +1,6 @@
 // The forms rules on real widgets: keystrokes, clicks and focus through the
 // binder, the message box port and the event boundary.
+#include "runtime/RuntimeError.h"
 #include "ui/Forms.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/BindError.h"
@@ -47,6 +48,8 @@ public:
         NameText.Change = [this] { log << "NameText Change " + text(NameText); };
         OkCommand.Click = [this] {
             log << "OkCommand_Click";
+            if (failOnClick)
+                throw runtime::RuntimeError(runtime::PathNotFound, "Path not found");
             if (endOnClick) {
                 End();
                 log << "after End";
@@ -78,6 +81,7 @@ public:
     bool refuse = false;
     bool withMessage = false;
     bool endOnClick = false;
+    bool failOnClick = false;
 };
 
 std::unique_ptr<ui::qt::FormWindow> designedWindow() {
@@ -92,13 +96,17 @@ void clickIndicator(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
-// Answers the next message box with its default button, as Enter would.
-void answerNextBoxWithEnter() {
-    QTimer::singleShot(20, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+// Answers the next message box with its default button, as Enter would,
+// keeping its text.
+void answerNextBoxWithEnter(QString* text = nullptr) {
+    QTimer::singleShot(20, [text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (text != nullptr)
+                *text = box->text();
             QTest::keyClick(box, Qt::Key_Return);
-        else
-            answerNextBoxWithEnter();
+        } else {
+            answerNextBoxWithEnter(text);
+        }
     });
 }
 
@@ -258,6 +266,39 @@ private slots:
         QVERIFY(!h->window()->isVisible());
         QVERIFY(!h->screen.log.contains("after End"));
         QVERIFY(!h->screen.log.contains("Form_Unload"));
+    }
+
+    void anUnhandledErrorIsShownAndEndsTheProgram() {
+        h->screen.failOnClick = true;
+        QString shown;
+        answerNextBoxWithEnter(&shown);
+        QTest::mouseClick(h->widget<QPushButton>(h->screen.OkCommand), Qt::LeftButton);
+        QCOMPARE(shown, QString("Run-time error '76':\n\nPath not found"));
+        QVERIFY(h->app.ended());
+        QVERIFY(!h->window()->isVisible());
+    }
+
+    void aScreenWithoutADesignFailsAtStartUpWithItsName() {
+        ui::qt::MessageBoxes messages;
+        ui::App app(messages);
+        ui::Form form(app, "NoSuchScreen");
+        ui::qt::Application adapter(app);
+        try {
+            adapter.bindAll();
+            QFAIL("bound a screen that has no design");
+        } catch (const ui::qt::BindError& e) {
+            QCOMPARE(e.widgetName(), std::string("NoSuchScreen"));
+        }
+    }
+
+    void runReturnsWhenTheProgramEnds() {
+        h->screen.endOnClick = true;
+        QTimer::singleShot(0, [this] {
+            QTest::mouseClick(h->widget<QPushButton>(h->screen.OkCommand), Qt::LeftButton);
+        });
+        QCOMPARE(h->adapter.run(h->screen), 0);
+        QVERIFY(h->app.ended());
+        QVERIFY(!h->window()->isVisible());
     }
 
     void closingTheWindowUnloadsTheScreen() {
