@@ -13,6 +13,8 @@ namespace arc {
 
 namespace {
 
+constexpr const char* TransitionEditorName = "RunwayForm";
+
 const std::string NoRoomForRows = "There is no room for this ARC: the runway table holds" +
                                   runtime::printedNumber(store::RunwayCapacity) +
                                   " rows.\r\nNothing has been added.";
@@ -23,6 +25,13 @@ const std::string NoRoomForFixes = "There is no room for this ARC: the fix table
 } // namespace
 
 void AddARC::TransferCommand_Click() {
+    // The transition editor was closed while this screen stayed open: its
+    // working tables are gone, so there is no feeder to add to.
+    const ui::Form* editor = app().findForm(TransitionEditorName);
+    if (editor == nullptr || !editor->isLoaded()) {
+        unload();
+        return;
+    }
     const std::optional<ArcInput> input = readInput();
     if (!input || refuseProblem(*input))
         return;
@@ -32,9 +41,9 @@ void AddARC::TransferCommand_Click() {
         return;
 
     m_.StepAngle = runtime::bareNumber(input->step);
-    transitions::FeederAccess& editor = feeder();
+    transitions::FeederAccess& target = feeder();
     for (const NamedArcPoint& point : *points)
-        addArcPoint(editor, point);
+        addArcPoint(target, point);
     m_.ArcCounter = naming.counter;
     unload();
 }
@@ -89,6 +98,9 @@ bool AddARC::refuseProblem(const ArcInput& input) {
     case ArcProblem::NoSweep:
         refuse(ArcEndText,
                "The Arc starting and ending radials are the same.\r\nThere is no Arc to create.");
+        break;
+    case ArcProblem::RadiusTooLarge:
+        refuse(ArcRadiusText, "The Arc radius is too large.\r\nPlease Correct.");
         break;
     case ArcProblem::TurnInTooClose:
         refuse(ArcRadiusText,

@@ -46,6 +46,8 @@ ArcProblem checkArc(const ArcInput& input) {
         return ArcProblem::RadialAbove360;
     if (!(arcSweep(input.start, input.end, input.turn) > 0))
         return ArcProblem::NoSweep;
+    if (!std::isfinite(input.radius))
+        return ArcProblem::RadiusTooLarge;
     if (input.turnIn && !(input.radius > TurnInDistance))
         return ArcProblem::TurnInTooClose;
     return ArcProblem::None;

@@ -34,6 +34,8 @@ enum class ArcProblem {
     RadialAbove360,
     NoSweep,
     TurnInTooClose,
+    // Beyond single precision: it would be stored as an infinity.
+    RadiusTooLarge,
 };
 
 // Degrees covered going from start to end in the given direction; 0 only

@@ -278,6 +278,11 @@ INSTANTIATE_TEST_SUITE_P(
                 true,
                 {.start = "90", .end = "120", .radius = "2", .turnIn = true},
                 "The Arc radius must be more than 2 for a Turn-in.\r\nPlease Correct.",
+                "ArcRadiusText"},
+        Refusal{"radius beyond single precision",
+                true,
+                {.start = "90", .end = "120", .radius = "1" + std::string(40, '0')},
+                "The Arc radius is too large.\r\nPlease Correct.",
                 "ArcRadiusText"}));
 
 TEST_F(ArcScreens, TransferWithoutDirectionSaysSoAndLeavesTheFocus) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace {
@@ -120,6 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
             "360 to 0 going right", {360, 0, 12, 10, Turn::Right, false}, ArcProblem::NoSweep},
         CheckCase{
             "turn-in at radius 2", {90, 120, 2, 10, Turn::Right, true}, ArcProblem::TurnInTooClose},
+        CheckCase{"radius beyond single precision",
+                  {90, 120, std::numeric_limits<float>::infinity(), 10, Turn::Right, false},
+                  ArcProblem::RadiusTooLarge},
         CheckCase{
             "radius 2 without turn-in", {90, 120, 2, 10, Turn::Right, false}, ArcProblem::None},
         CheckCase{
