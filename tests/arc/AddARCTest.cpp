@@ -75,15 +75,6 @@ TEST_F(ArcScreens, PointOnAnExistingFixReusesItsNameAndAddsNoFix) {
     EXPECT_EQ(m->WorkRunways[4].FIX, "HUMPP");
 }
 
-TEST_F(ArcScreens, NameOfAnotherFixIsReplacedByTheNextCounterValue) {
-    m->WorkFixes[1] = arctest::radialFix("SEA2", "OLM", 5, 10);
-    m->WorkFixCount = 1;
-    makeArc({"90", "120", "12", true, "10", false, ""});
-    EXPECT_EQ(listEntries(),
-              (std::vector<std::string>{"SEA", "OLM", "SEA1", "SEA3", "SEA4", "SEA5"}));
-    EXPECT_EQ(m->ArcCounter, 6);
-}
-
 TEST_F(ArcScreens, LaterArcsContinueTheNumberingAndKeepTheStepAngle) {
     // A 10 degree sweep at step 7.5 is one step: two points.
     makeArc({"90", "100", "12", true, "7.5", false, ""});

@@ -78,11 +78,4 @@ TEST_F(Names, PointsOfTheSameArcSeeEachOther) {
     EXPECT_EQ(naming.counter, 4);
 }
 
-TEST_F(Names, OnlyRowsInUseAreLookedAt) {
-    add(radialFix("ABC1", "SEA", 12, 90));
-    fixCount = 0;
-    const auto named = name({{90, 12}});
-    EXPECT_EQ(named[0], (NamedArcPoint{"ABC1", true, 90, 12}));
-}
-
 } // namespace
