@@ -135,7 +135,13 @@ void ModifyProcedure::RwText_Change(int k) {
     if (k <= 5)
         runwayBox(k + 1).setVisible(true);
     if (IsValidRunwayNumber(box.text())) {
-        box.setText(runtime::toUpper(box.text()));
+        // Upper-cased in place: the caret stays where the user is typing.
+        const std::string upper = runtime::toUpper(box.text());
+        if (upper != box.text()) {
+            const int caret = box.selStart();
+            box.setText(upper);
+            box.setSelStart(caret);
+        }
         const bool red = isSTARMode() && !RunwayDefined(box.text());
         box.setForeColor(red ? ui::colors::Red : ui::colors::ButtonText);
     } else {
