@@ -110,6 +110,38 @@ TEST(LoadData, ARefusalLoadsNothing) {
     EXPECT_EQ(c.STARNumber, 0);
 }
 
+TEST(LoadData, SIDLinesBeyondTheCounterAreRefused) {
+    std::string file = crlf({"SIDS", "SID A RNW 1 FIX X", "// every FLOAT line counts as a SID"});
+    for (int i = 0; i < 32765; ++i)
+        file += "FLOAT\r\n";
+    const auto full = load(file);
+    ASSERT_TRUE(full->result.ok) << full->result.message;
+    EXPECT_EQ(full->counters.SIDCount, 32766);
+    const auto over = load(file + "FLOAT\r\n");
+    EXPECT_FALSE(over->result.ok);
+    EXPECT_EQ(over->result.line, 32769);
+}
+
+TEST(LoadDataFromFile, ReadsAFileWithMixedLineEnds) {
+    store::ProcedureStore s;
+    store::ProcedureCounters c;
+    const auto result = store::LoadDataFromFile(
+        std::filesystem::path(VEXTREL_TEST_DATA_DIR) / "store" / "KTST.txt", s, c);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(s.FixCount, 2);
+    EXPECT_EQ(s.Fixes[2].VOR, "SEA");
+    EXPECT_EQ(s.Runways[2].EOP, store::True);
+    EXPECT_EQ(s.Runways[3].FROM, store::True);
+    EXPECT_EQ(s.Runways[4].Navaid, "OLM");
+    EXPECT_EQ(s.Runways[5].FIX, "CF");
+    EXPECT_EQ(s.Runways[5].EOP, store::True);
+    // The last line has no line end and continues the SID above it.
+    EXPECT_EQ(s.SIDs[1].OnHeadDist, "3");
+    EXPECT_EQ(s.SIDs[1].Fix, "SEA160");
+    EXPECT_EQ(s.SIDs[1].Alt, "6000");
+    EXPECT_EQ(c.SIDRowNext, 2);
+}
+
 TEST(LoadDataFromFile, AMissingFileIsARuntimeError) {
     store::ProcedureStore s;
     store::ProcedureCounters c;
