@@ -70,6 +70,10 @@ void RunwayForm::RWFixNameText_LostFocus() {
     if (RWFixNameText.text().empty())
         return;
     upperCase(RWFixNameText);
+    // With an entry selected the boxes are being edited for Modify: offering
+    // to add the fix as a new waypoint would only lead to Add's refusal.
+    if (RWWaypointList.listIndex() >= 0)
+        return;
     const std::string name = RWFixNameText.text();
     m.Store.FixesDefined = store::True;
     m.UseWorkFixes = store::True;
