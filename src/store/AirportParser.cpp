@@ -1,0 +1,217 @@
+#include "store/AirportParser.h"
+
+#include "runtime/Numbers.h"
+#include "store/RunwayConversion.h"
+
+#include <limits>
+
+namespace store {
+
+const std::array<AirportParser::Keyword, 21> AirportParser::keywords = {{
+    {"NAVAID", &AirportParser::onNavaid},
+    {"FROM", &AirportParser::onFrom},
+    {"LATLON", &AirportParser::onLatLon},
+    {"COLOCATED", &AirportParser::onColocated},
+    {"ID", &AirportParser::onId},
+    {"FLOAT", &AirportParser::onFloat},
+    {"FIXES", &AirportParser::onFixes},
+    {"FIX", &AirportParser::onFix},
+    {"ENDFIXES", &AirportParser::onSectionEnd},
+    {"RNWS", &AirportParser::onRnws},
+    {"ENDRNWS", &AirportParser::onSectionEnd},
+    {"SIDS", &AirportParser::onSids},
+    {"SID", &AirportParser::onSid},
+    {"ENDSIDS", &AirportParser::onSectionEnd},
+    {"STARS", &AirportParser::onStars},
+    {"STAR", &AirportParser::onStar},
+    {"ENDSTARS", &AirportParser::onSectionEnd},
+    {"RNW", &AirportParser::onRnw},
+    {"ONHDG", &AirportParser::onOnhdg},
+    {"NOT", &AirportParser::onNot},
+    {"INTERCEPT", &AirportParser::onIntercept},
+}};
+
+namespace {
+
+std::string lineText(int line) {
+    return "line " + runtime::printedNumber(double(line));
+}
+
+} // namespace
+
+void AirportParser::refuse(const std::string& reason) const {
+    refuse(reason, keyword_);
+}
+
+void AirportParser::refuse(const std::string& reason, const std::string& token) const {
+    throw ParseRefusal{{false, line_, token,
+                        "The airport file cannot be read: " + lineText(line_) + " " + reason +
+                            "\r\n" + "The file has to be corrected before it can be opened."}};
+}
+
+void AirportParser::unknown() const {
+    throw ParseRefusal{{false, line_, keyword_,
+                        "An unknown grammer element (" + keyword_ + ") has popped up in " +
+                            lineText(line_) + " of the airport file." + "\r\n" +
+                            "This was caused by either an unknown grammer word or by a defective "
+                            "airport file." +
+                            "\r\n" +
+                            "The program will have to terminate so the file can be corrected."}};
+}
+
+const std::string& AirportParser::operand(bool required) {
+    token_ = GetToken(currentLine_, tokenPos_);
+    // An empty name would end its table in the middle.
+    if (required && token_.empty())
+        refuse("ends before the operand of " + keyword_ + ".");
+    return token_;
+}
+
+void AirportParser::parse(std::string line, int lineNumber) {
+    currentLine_ = std::move(line);
+    tokenPos_ = 1;
+    line_ = lineNumber;
+    for (;;) {
+        token_ = GetToken(currentLine_, tokenPos_);
+        if (token_.empty())
+            return;
+        keyword_ = token_;
+        dispatch();
+        if (token_.empty())
+            return;
+    }
+}
+
+void AirportParser::dispatch() {
+    const Keyword* keyword = nullptr;
+    for (const Keyword& k : keywords)
+        if (k.word == keyword_) {
+            keyword = &k;
+            break;
+        }
+    const bool isNumber = keyword == nullptr && runtime::isNumeric(keyword_);
+    if (reopened_) {
+        const bool continuesRow =
+            section_ == FileSection::SIDs &&
+            (isNumber || keyword_ == "FIX" || keyword_ == "NAVAID" || keyword_ == "FLOAT");
+        if (!continuesRow)
+            closeReopenedRow();
+    }
+    if (keyword)
+        (this->*keyword->handler)();
+    else if (isNumber)
+        onAltitude();
+    else
+        unknown();
+}
+
+FixRecord& AirportParser::lastFix() {
+    if (fixCount_ < 1)
+        refuse("has " + keyword_ + " before the first FIX.");
+    return store_.Fixes[fixCount_];
+}
+
+RunwayWaypoint& AirportParser::addRunwayRow() {
+    if (runwayName_.empty())
+        refuse("has " + keyword_ + " before the first RNW.");
+    if (runwayCount_ >= RunwayCapacity)
+        refuse("would need more than " + std::to_string(RunwayCapacity) + " runway rows.");
+    ++runwayCount_;
+    runwayLine_[static_cast<std::size_t>(runwayCount_)] = line_;
+    RunwayWaypoint& row = store_.Runways[runwayCount_];
+    row.ID = runwayName_;
+    return row;
+}
+
+SIDWaypoint& AirportParser::sidRowAt(int row) {
+    if (row > SIDCapacity)
+        refuse("would need more than " + std::to_string(SIDCapacity) + " SID rows.");
+    return store_.SIDs[row];
+}
+
+SIDWaypoint& AirportParser::legRow() {
+    if (sidName_.empty())
+        refuse("has " + keyword_ + " before the first SID.");
+    return sidRowAt(sidRowNext_);
+}
+
+SIDWaypoint& AirportParser::lastLegRow() {
+    if (reopened_)
+        return store_.SIDs[sidRowNext_];
+    if (sidRowNext_ < 2)
+        refuse("has " + keyword_ + " before the first SID leg.");
+    return store_.SIDs[sidRowNext_ - 1];
+}
+
+void AirportParser::completeSIDRow(SIDWaypoint& row) {
+    row.Name = sidName_;
+    ++sidRowNext_;
+    reopened_ = false;
+}
+
+void AirportParser::closeReopenedRow() {
+    ++sidRowNext_;
+    reopened_ = false;
+}
+
+STARWaypoint& AirportParser::addSTARRow() {
+    if (starName_.empty())
+        refuse("has " + keyword_ + " before the first STAR.");
+    if (starRowCount_ >= STARCapacity)
+        refuse("would need more than " + std::to_string(STARCapacity) + " STAR rows.");
+    ++starRowCount_;
+    ++starLegsInLine_;
+    STARWaypoint& row = store_.STARs[starRowCount_];
+    row.Name = starName_;
+    return row;
+}
+
+STARWaypoint& AirportParser::lastSTARRow() {
+    if (starRowCount_ < 1)
+        refuse("has " + keyword_ + " before the first STAR leg.");
+    return store_.STARs[starRowCount_];
+}
+
+void AirportParser::finishLine() {
+    if (reopened_)
+        closeReopenedRow();
+    if (section_ == FileSection::SIDs) {
+        if (sidCount_ >= std::numeric_limits<std::int16_t>::max())
+            refuse("would count more SID lines than the program can.");
+        ++sidCount_;
+        if (sidRowNext_ >= 2)
+            store_.SIDs[sidRowNext_ - 1].EndOfRunway = True;
+    } else if (section_ == FileSection::STARs && starRowCount_ != 0) {
+        if (starCount_ >= STARLimit)
+            refuse("would need more than " + std::to_string(STARLimit) + " STARs.", starName_);
+        const int first = lastRowOfPreviousSTAR_ + 1;
+        // A STAR line without legs points past the rows in use, possibly past the table.
+        if (STARTable::fits(first))
+            store_.STARs[first].Elements = static_cast<std::int16_t>(starLegsInLine_);
+        lastRowOfPreviousSTAR_ = starRowCount_;
+        starLegsInLine_ = 0;
+        ++starNumber_;
+        starRunwaySlot_ = 0;
+        ++starCount_;
+    }
+}
+
+void AirportParser::finishFile(ProcedureCounters& counters) {
+    const ConversionResult converted = ConvertRWArray(store_.Runways);
+    if (!converted.ok) {
+        line_ = runwayLine_[static_cast<std::size_t>(converted.inputRow)];
+        refuse("would need more than " + std::to_string(RunwayCapacity) + " runway rows.",
+               store_.Runways[converted.inputRow].ID);
+    }
+    store_.FixCount = fixCount_;
+    store_.RunwayCount = static_cast<std::int16_t>(runwayCount_);
+    counters.STARRowCount = static_cast<std::int16_t>(starRowCount_);
+    counters.SIDRowNext = static_cast<std::int16_t>(sidRowNext_);
+    // The SIDS line itself was counted with the SID lines.
+    counters.SIDCount = static_cast<std::int16_t>(sidCount_ - 1);
+    counters.STARCount = static_cast<std::int16_t>(starCount_);
+    counters.STARNumber = static_cast<std::int16_t>(starNumber_);
+    counters.STARRunwaySlot = static_cast<std::int16_t>(starRunwaySlot_);
+}
+
+} // namespace store
