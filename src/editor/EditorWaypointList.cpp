@@ -25,11 +25,16 @@ void ModifyProcedure::DeleteWaypointCommand_Click() {
     if (isSTARMode()) {
         store::STARTable& stars = m.Store.STARs;
         const auto rest = static_cast<std::int16_t>(stars[m.ProcedureStart].Elements - 1);
+        const int count = starsInUse(stars, used);
         closeRow(stars, row, used);
-        // The first row carries the count; when the STAR had only this row,
-        // the row now there is the next STAR's and keeps its own count.
+        // The first row carries the count. When the STAR had only this row,
+        // the row now there is the next STAR's and keeps its own count, and
+        // the next STARs' runways move down with them; the STAR on screen is
+        // made again in its place by the next waypoint added.
         if (rest > 0)
             stars[m.ProcedureStart].Elements = rest;
+        else
+            removeSTARRunways(m.Store.STARRunways, m.Counters.STARNumber, count);
         m.Counters.STARRowCount = static_cast<std::int16_t>(used - 1);
     } else {
         store::SIDTable& sids = m.Store.SIDs;

@@ -46,8 +46,13 @@ bool ModifyProcedure::roomForWaypoint(bool newFix) {
             ShowTableFull("STARs", store::STARCapacity, "rows");
             return false;
         }
-        if (WaypointList.ListCount() == 0 &&
-            !store::STARRunwayGrid::fits(m.Counters.STARNumber, 1)) {
+        // A STAR without rows yet takes a STAR number, in front of the STARs
+        // after it when there are any.
+        const bool newSTAR = WaypointList.ListCount() == 0;
+        const bool inFront = m.ProcedureStart <= m.Counters.STARRowCount;
+        if (newSTAR &&
+            (!store::STARRunwayGrid::fits(m.Counters.STARNumber, 1) ||
+             (inFront && starsInUse(m.Store.STARs, m.Counters.STARRowCount) >= store::STARLimit))) {
             ShowTableFull("STARs", store::STARLimit, "STARs");
             return false;
         }
@@ -231,6 +236,12 @@ bool ModifyProcedure::AddSTARWaypoint() {
         return false;
 
     store::STARTable& stars = m.Store.STARs;
+    if (lines == 0 && at <= used) {
+        const int count = starsInUse(stars, used);
+        if (count >= store::STARLimit)
+            return false;
+        insertSTARRunways(m.Store.STARRunways, m.Counters.STARNumber, count);
+    }
     openRow(stars, at, used);
     store::STARWaypoint& row = stars[at];
     if (!AddNavText.text().empty())

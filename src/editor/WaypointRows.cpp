@@ -35,6 +35,41 @@ void swapSTARRows(store::STARTable& stars, int a, int b) {
     std::swap(x.Elements, y.Elements);
 }
 
+int starsInUse(const store::STARTable& stars, int used) {
+    int count = 0;
+    for (int r = 1; r <= std::min(used, store::STARCapacity) && !stars[r].Name.empty();
+         r += std::max<int>(stars[r].Elements, 1))
+        ++count;
+    return count;
+}
+
+namespace {
+
+void copySTARRunways(store::STARRunwayGrid& grid, int to, int from) {
+    for (int slot = 1; slot <= store::RunwaysPerSTAR; ++slot)
+        grid(to, slot) = grid.cellOrEmpty(from, slot);
+}
+
+} // namespace
+
+void removeSTARRunways(store::STARRunwayGrid& grid, int star, int stars) {
+    if (!store::STARRunwayGrid::fits(star, 1))
+        return;
+    const int last = std::min(stars, store::STARLimit);
+    for (int k = star; k < last; ++k)
+        copySTARRunways(grid, k, k + 1);
+    if (last >= star)
+        copySTARRunways(grid, last, store::STARLimit + 1);
+}
+
+void insertSTARRunways(store::STARRunwayGrid& grid, int star, int stars) {
+    if (!store::STARRunwayGrid::fits(star, 1))
+        return;
+    for (int k = std::min(stars, store::STARLimit - 1); k >= star; --k)
+        copySTARRunways(grid, k + 1, k);
+    copySTARRunways(grid, star, store::STARLimit + 1);
+}
+
 void renameFixReferences(store::ProcedureStore& store, int sidRows, int starRows,
                          const std::string& from, const std::string& to) {
     auto rename = [&](std::string& field) {

@@ -38,6 +38,15 @@ template <class Table> void closeRow(Table& table, int at, int used) {
 void swapSIDRows(store::SIDTable& sids, int a, int b);
 void swapSTARRows(store::STARTable& stars, int a, int b);
 
+// STARs in rows 1..used, walked by their row counts.
+int starsInUse(const store::STARTable& stars, int used);
+
+// STAR number `star` leaves or enters the table in front of the STARs after
+// it (`stars` counted before the change): their runway lists move with them,
+// so STAR k keeps finding its own at k. An entered STAR starts with none.
+void removeSTARRunways(store::STARRunwayGrid& grid, int star, int stars);
+void insertSTARRunways(store::STARRunwayGrid& grid, int star, int stars);
+
 // A fix renamed: every SID, STAR and runway-transition row that names it
 // gets the new name.
 void renameFixReferences(store::ProcedureStore& store, int sidRows, int starRows,
