@@ -4,6 +4,7 @@
 // to the table below.
 #include "ui_AddARC.h"
 #include "ui_FindWaypointForm.h"
+#include "ui_RunwayForm.h"
 
 #include <map>
 #include <string>
@@ -24,6 +25,7 @@ const std::map<std::string, Setup, std::less<>>& designs() {
         // {"InitialLoad", &setUp<Ui::InitialLoad>},
         {"AddARC", &setUp<Ui::AddARC>},
         {"FindWaypointForm", &setUp<Ui::FindWaypointForm>},
+        {"RunwayForm", &setUp<Ui::RunwayForm>},
     };
     return table;
 }
