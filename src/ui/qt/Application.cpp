@@ -185,8 +185,13 @@ void Application::closeEverything() {
         QCoreApplication::exit(0);
 }
 
-int Application::run(ui::Form& first) {
-    app_.dispatch([&first] { first.show(); });
+int Application::run(ui::Form& first, Start start) {
+    app_.dispatch([&first, start] {
+        if (start == Start::LoadOnly)
+            first.load();
+        else
+            first.show();
+    });
     if (app_.ended())
         return 0;
     running_ = true;

@@ -40,8 +40,11 @@ public:
     FormWindow* window(const ui::Form& form) const;
     QWidget* widget(const ui::Control& control) const;
 
-    // Shows the first screen and runs until the program ends; 0.
-    int run(ui::Form& first);
+    // Shows the first screen and runs until the program ends; 0. A first
+    // screen that decides itself whether to show (the start-up screen) is
+    // only loaded.
+    enum class Start { Show, LoadOnly };
+    int run(ui::Form& first, Start start = Start::Show);
 
     ui::App& app() const { return app_; }
 

@@ -3,8 +3,12 @@
 // Each screen's design: include its generated header here and add a line
 // to the table below.
 #include "ui_AddARC.h"
+#include "ui_FindFlyForm.h"
 #include "ui_FindWaypointForm.h"
+#include "ui_InitialLoad.h"
+#include "ui_PickFile.h"
 #include "ui_RunwayForm.h"
+#include "ui_UsersNameForm.h"
 
 #include <map>
 #include <string>
@@ -22,7 +26,10 @@ template <class Design> void setUp(QWidget& window) {
 
 const std::map<std::string, Setup, std::less<>>& designs() {
     static const std::map<std::string, Setup, std::less<>> table = {
-        // {"InitialLoad", &setUp<Ui::InitialLoad>},
+        {"InitialLoad", &setUp<Ui::InitialLoad>},
+        {"PickFile", &setUp<Ui::PickFile>},
+        {"UsersNameForm", &setUp<Ui::UsersNameForm>},
+        {"FindFlyForm", &setUp<Ui::FindFlyForm>},
         {"AddARC", &setUp<Ui::AddARC>},
         {"FindWaypointForm", &setUp<Ui::FindWaypointForm>},
         {"RunwayForm", &setUp<Ui::RunwayForm>},
