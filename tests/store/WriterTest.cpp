@@ -84,6 +84,7 @@ TEST(PrintTheSidStarFile, FixLines) {
     EXPECT_EQ(back->store.Fixes[4].Heading, -5.0f);
     EXPECT_EQ(back->store.Fixes[4].VORDist, -1.5f);
     EXPECT_EQ(back->store.Fixes[2].Heading, 12345680.0f);
+    EXPECT_EQ(back->store.Fixes[2].VORDist, 0.25f);
 }
 
 TEST(PrintTheSidStarFile, RunwayLines) {
