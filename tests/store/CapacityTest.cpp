@@ -73,6 +73,11 @@ TEST(Capacity, OneRowMoreIsRefused) {
         {"STAR rows", with([](auto& s) { s.starRows = 601; }), "STAR ST0040 ",
          "more than 600 STAR rows."},
         {"STARs", with([](auto& s) { s.stars = 41; }), "STAR ST0041 ", "more than 40 STARs."},
+        {"STARs without runways", with([](auto& s) {
+             s.stars = 41;
+             s.runwaysPerStar = 0;
+         }),
+         "STAR ST0041 ", "more than 40 STARs."},
         {"runways of a STAR", with([](auto& s) { s.runwaysPerStar = 41; }), "STAR ST0001 ",
          "more than 40 runways for one STAR."},
     };
