@@ -175,6 +175,8 @@ void ModifyProcedure::SaveCommand_Click() {
         AptNameText.setText("");
         counters.STARRowCount = 0;
         counters.SIDRowNext = 0;
+        m.Store.FixCount = 0;
+        m.Store.RunwayCount = 0;
         if (ui::Form* menu = app().findForm("InitialLoad"))
             menu->show();
         unload();
