@@ -126,11 +126,15 @@ void RunwayForm::DeleteFeederCommand_Click() {
     if (n == 0)
         return;
     removeRows(m.WorkRunways, m.WorkRunwayCount, m.FeederStart, n);
+    ClearRWLatLongs();
+    showFirstFeeder();
+}
+
+void RunwayForm::showFirstFeeder() {
     // With the runway's last feeder gone, a new one starts where it was.
     if (const int first = findRunwayGroup(m.WorkRunways, m.WorkRunwayCount, Label8.caption()))
         m.FeederStart = static_cast<std::int16_t>(first);
     FeederNumber = 1;
-    ClearRWLatLongs();
     LoadRWWaypointList();
     CorrectFlags();
 }

@@ -146,6 +146,8 @@ private:
     void refreshCounterLabel();
     // Lists the rows of the feeder that begins at FeederStart.
     void listFeeder();
+    // The runway's first feeder on screen, counted and flagged afresh.
+    void showFirstFeeder();
     // Adds `row` at the end of the feeder on screen, with its list entry.
     // False, with a message and nothing changed, when WorkRunways is full.
     bool insertFeederRow(store::RunwayWaypoint row, const std::string& entry);

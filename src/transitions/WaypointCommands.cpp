@@ -236,7 +236,12 @@ void RunwayForm::DeleteRWWaypointCommand_Click() {
     ClearRWDataCommand_Click();
     // The entry's own row: with two entries of one name, the one selected.
     removeRows(m.WorkRunways, m.WorkRunwayCount, m.FeederStart + entry, 1);
-    CorrectFlags();
+    // A feeder emptied this way is gone, as Delete This Feeder leaves it: an
+    // empty list could neither be saved nor left for another feeder.
+    if (RWWaypointList.ListCount() == 0)
+        showFirstFeeder();
+    else
+        CorrectFlags();
 }
 
 void RunwayForm::RWMoveUp_Click() {

@@ -115,35 +115,6 @@ TEST(FieldChecks, RefuseWithTheMessagesOfTheBoxes) {
         EXPECT_EQ(c.check(c.text), c.message) << c.text;
 }
 
-TEST(FieldChecks, MinutesAreRewrittenThenCheckedAgainstTheirDegrees) {
-    const std::string under60 = "Minutes must be less than 60.\r\n            Please correct.";
-    const std::string lat90 = "Latitude degrees is 90. Minutes must be zero.\r\n"
-                              "                         Please correct.";
-    const std::string long180 = "Longitude degrees is 180. Minutes must be zero.\r\n"
-                                "                         Please correct.";
-    struct Case {
-        bool latitude;
-        const char* minutes;
-        const char* degrees;
-        std::string text, message;
-    };
-    for (const Case& c : std::initializer_list<Case>{
-             {true, "5", "47", "5.00", ""},
-             {true, "59.999999", "47", "59.999999", ""},
-             {true, "60", "47", "60.00", under60},
-             {true, "0", "90", "0.00", ""},
-             {true, "0.5", "90", "0.50", lat90},
-             {false, "0.5", "180", "0.50", long180},
-             {false, "12A", "122", "12A", "Enter only numbers please."},
-             {false, "", "122", "", ""},
-         }) {
-        const MinutesCheck got = c.latitude ? checkLatitudeMinutes(c.minutes, c.degrees)
-                                            : checkLongitudeMinutes(c.minutes, c.degrees);
-        EXPECT_EQ(got.text, c.text) << c.minutes;
-        EXPECT_EQ(got.message, c.message) << c.minutes;
-    }
-}
-
 TEST(FieldChecks, StripParentheses) {
     EXPECT_EQ(StripParentheses("(AB)"), "AB");
     EXPECT_EQ(StripParentheses("AB"), "AB");

@@ -290,6 +290,18 @@ TEST_F(Waypoints, DeleteRemovesTheSelectedEntrysOwnRow) {
     EXPECT_FALSE(form.ModifyRWWaypointCommand.enabled());
 }
 
+TEST_F(Waypoints, DeletingEveryWaypointOfAFeederLeavesTheFirstFeederOnScreen) {
+    user.click(form.ViewNextFeederCommand);
+    for (int i = 0; i < 5; ++i) {
+        user.select(form.RWWaypointList, 0);
+        user.click(form.DeleteRWWaypointCommand);
+    }
+    EXPECT_EQ(entries(), (std::vector<std::string>{"ANVIL", "ATOME", "COYLA", "CF16L"}));
+    EXPECT_EQ(form.FeederNumbers.caption(), "Feeder  1 of  1");
+    EXPECT_EQ(m->WorkRunwayCount, 7);
+    EXPECT_EQ(m->WorkRunways[5].ID, "34R");
+}
+
 TEST_F(Waypoints, ModifyChangesTheRowAndItsOwnFix) {
     addNavaid("SEA");
     user.select(form.RWWaypointList, 4);
