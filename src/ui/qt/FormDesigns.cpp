@@ -8,6 +8,7 @@
 #include "ui_InitialLoad.h"
 #include "ui_PickFile.h"
 #include "ui_RunwayForm.h"
+#include "ui_UserFixForm.h"
 #include "ui_UsersNameForm.h"
 
 #include <map>
@@ -33,6 +34,7 @@ const std::map<std::string, Setup, std::less<>>& designs() {
         {"AddARC", &setUp<Ui::AddARC>},
         {"FindWaypointForm", &setUp<Ui::FindWaypointForm>},
         {"RunwayForm", &setUp<Ui::RunwayForm>},
+        {"UserFixForm", &setUp<Ui::UserFixForm>},
     };
     return table;
 }
