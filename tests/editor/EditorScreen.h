@@ -72,12 +72,10 @@ protected:
         return runtime::readWholeFile(bundledFile("sample/PMDG/KSEA.txt"));
     }
 
-    // The procedure name and first runway of a new procedure (the runway
-    // put in whole: its box checks every change).
+    // The procedure name and first runway of a new procedure.
     void nameProcedure(const std::string& name, const std::string& runway) {
         user.typeInto(ed->ProcedureNameText, name);
-        user.click(ed->RwText1);
-        t.app.dispatch([&] { ed->RwText1.setText(runway); });
+        user.typeInto(ed->RwText1, runway);
     }
     // A navaid waypoint typed and added.
     void addNavaid(const std::string& id) {
