@@ -365,6 +365,17 @@ TEST_F(ModifyWaypoint, RenamedFixIsRenamedEverywhere) {
     EXPECT_EQ(checkInvariant(*m), "");
 }
 
+TEST_F(ModifyWaypoint, RenamedFixIsRenamedInTheSIDsToo) {
+    openModify("S", sampleKSEA());
+    user.select(ed->WaypointList, 0); // SUMMA, also the end of SID SUMMA1
+    user.replaceText(ed->FixNameText, "SUMMX");
+    user.click(ed->ModifyWaypointCommand);
+    EXPECT_EQ(m->Store.STARs[1].Fix, "SUMMX");
+    EXPECT_EQ(m->Store.SIDs[5].Fix, "SUMMX");
+    EXPECT_EQ(lines()[0], "SUMMX");
+    EXPECT_EQ(checkInvariant(*m), "");
+}
+
 TEST_F(ModifyWaypoint, StarAltitudeAndFloatFollowTheBoxes) {
     openModify("S", sampleKSEA());
     user.select(ed->WaypointList, 2); // COYLA FLOAT 5000
