@@ -176,38 +176,6 @@ TEST_F(EditorScreen, EnterMovesAlongTheChains) {
     EXPECT_EQ(focus(), &ed->DistText);
 }
 
-TEST_F(EditorScreen, ClearLatLongsEmptiesAndEnablesTheFixBoxes) {
-    openCreate("E");
-    for (ui::TextBox* box :
-         {&ed->FixNameText, &ed->FixIDText, &ed->DDMLatText, &ed->DMMLatText, &ed->DDMLongText,
-          &ed->DMMLongText, &ed->VORFIXText, &ed->HeadingText, &ed->DistText}) {
-        box->setText("1");
-        box->setEnabled(false);
-    }
-    ed->Alt1Text.setText("5000");
-    ed->ClearLatLongs();
-    for (ui::TextBox* box :
-         {&ed->FixNameText, &ed->FixIDText, &ed->DDMLatText, &ed->DMMLatText, &ed->DDMLongText,
-          &ed->DMMLongText, &ed->VORFIXText, &ed->HeadingText, &ed->DistText}) {
-        EXPECT_EQ(box->text(), "") << box->name();
-        EXPECT_TRUE(box->enabled()) << box->name();
-    }
-    EXPECT_EQ(ed->Alt1Text.text(), "5000");
-}
-
-TEST_F(EditorScreen, BlankAltVorBoxesLeavesTheFixName) {
-    openCreate("E");
-    for (ui::TextBox* box :
-         {&ed->Alt1Text, &ed->VORFIXText, &ed->HeadingText, &ed->DistText, &ed->FixNameText})
-        box->setText("12");
-    ed->FloatAltOption.setValue(1);
-    ed->BlankAltVorBoxes();
-    for (ui::TextBox* box : {&ed->Alt1Text, &ed->VORFIXText, &ed->HeadingText, &ed->DistText})
-        EXPECT_EQ(box->text(), "") << box->name();
-    EXPECT_EQ(ed->FixNameText.text(), "12");
-    EXPECT_EQ(ed->FloatAltOption.value(), 0);
-}
-
 TEST(Parentheses, StripAndWrap) {
     const std::pair<const char*, const char*> strip[] = {
         {"(AB)", "AB"}, {"AB", "AB"}, {"", ""}, {"(", ""}, {"()", ""}, {"A)", "A)"}};
