@@ -282,7 +282,8 @@ void ModifyProcedure::ModifyWaypointCommand_Click() {
     }
     store::SIDTable& sids = m.Store.SIDs;
     if (!ProcedureNameText.text().empty())
-        for (int r = m.ProcedureStart; r < m.ProcedureStart + WaypointList.ListCount(); ++r)
+        for (int r = m.ProcedureStart;
+             r < m.ProcedureStart + WaypointList.ListCount() && r <= procedureRows(); ++r)
             sids[r].Name = ProcedureNameText.text();
     store::SIDWaypoint& sid = sids[row];
     if (!Alt1Text.text().empty()) {
