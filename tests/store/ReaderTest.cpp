@@ -1,229 +1,123 @@
 #include "StoreTestSupport.h"
 
-#include "store/ProcedureStore.h"
-
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
 
 namespace {
 
+using store::False;
+using store::True;
 using storetest::crlf;
 using storetest::load;
 
-TEST(LoadData, FixesSection) {
-    const auto l = load(crlf({
-        "FIXES",
-        "FIX A LATLON N 47 36.35 W 122 18.58",
-        "FIX B ID (CF) LATLON S 1 2.5 E 3 4",
-        "FIX C COLOCATED SEA 160 10.5",
-        "FIX D COLOCATED SEA -5 +1.25E+01",
-        "FIX E",
-        "ID (IF)",
-        "ENDFIXES",
-    }));
+template <class Table, class Row> void expectRows(const Table& table, std::vector<Row> rows) {
+    rows.push_back({}); // and nothing after them
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(table[static_cast<int>(i) + 1], rows[i]) << "row " << i + 1;
+}
+
+TEST(LoadData, FixesAndRunways) {
+    const auto l = load(
+        crlf({"NAVAID A FIX B 5000", // outside any section: nothing
+              "FIXES", "FIX CF ID (CF) LATLON S 1 2.5 E 3 4", "FIX D COLOCATED SEA -5 +1.25E+01",
+              "FIX E", "ID (IF)", "RNWS", "RNW 16L NAVAID CF 2000", "RNW 34R FIX SEA"}));
     ASSERT_TRUE(l->result.ok) << l->result.message;
-    const auto& f = l->store.Fixes;
-    EXPECT_EQ(l->store.FixCount, 5);
-    EXPECT_EQ(l->store.FixesDefined, store::True);
-    EXPECT_EQ(f[1].Name, "A");
-    EXPECT_EQ(f[1].HemLat, "N");
-    EXPECT_EQ(f[1].LatDeg, "47");
-    EXPECT_EQ(f[1].LatMin, "36.35");
-    EXPECT_EQ(f[1].HemLong, "W");
-    EXPECT_EQ(f[1].LongDeg, "122");
-    EXPECT_EQ(f[1].LongMin, "18.58");
-    EXPECT_EQ(f[2].TypeOfID, "(CF)");
-    EXPECT_EQ(f[2].HemLat, "S");
-    EXPECT_EQ(f[3].VOR, "SEA");
-    EXPECT_EQ(f[3].Heading, 160.0f);
-    EXPECT_EQ(f[3].VORDist, 10.5f);
-    EXPECT_EQ(f[4].Heading, -5.0f);
-    EXPECT_EQ(f[4].VORDist, 12.5f);
-    // ID on a line of its own applies to the last fix named.
-    EXPECT_EQ(f[5].TypeOfID, "(IF)");
-    EXPECT_EQ(f[6].Name, "");
+    expectRows(l->store.Fixes, std::vector<store::FixRecord>{
+                                   {"(CF)", "CF", "S", "1", "2.5", "E", "3", "4", "", 0, 0, 0},
+                                   {"", "D", "", "", "", "", "", "", "SEA", 12.5f, -5, 0},
+                                   {"(IF)", "E", "", "", "", "", "", "", "", 0, 0, 0}});
+    EXPECT_EQ(l->store.FixCount, 3);
+    EXPECT_EQ(l->store.FixesDefined, True);
+    // An end point is a fix when it is one, whatever its keyword.
+    expectRows(l->store.Runways,
+               std::vector<store::RunwayWaypoint>{{"16L", "CF", "", "2000", False, True},
+                                                  {"34R", "", "SEA", "", False, True}});
 }
 
-// Each row: a file, then what one field of the tables holds afterwards.
-TEST(LoadData, DispatchBySection) {
-    const std::string fixes = crlf({"FIXES", "FIX CF LATLON N 1 2 W 3 4"});
-    struct Case {
-        const char* what;
-        std::string content;
-        std::string (*field)(const store::ProcedureStore&);
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"runway end point found among the fixes",
-         fixes + crlf({"RNWS", "RNW 16L NAVAID CF 2000 "}),
-         [](const store::ProcedureStore& s) { return s.Runways[1].FIX + "|" + s.Runways[1].Alt; },
-         "CF|2000"},
-        {"runway end point not a fix is a navaid", crlf({"RNWS", "RNW 16L FIX SEA"}),
-         [](const store::ProcedureStore& s) { return s.Runways[1].Navaid; }, "SEA"},
-        {"FROM point by lookup", fixes + crlf({"RNWS", "RNW 1 FIX X FIX A FROM CF FIX B"}),
-         [](const store::ProcedureStore& s) {
-             return s.Runways[3].FIX + "|" + s.Runways[3].Navaid;
-         },
-         "CF|"},
-        {"FROM in another section still adds a runway row",
-         crlf({"RNWS", "RNW 1 FIX X FIX A", "ENDRNWS", "SIDS", "FROM SEA"}),
-         [](const store::ProcedureStore& s) { return s.Runways[3].Navaid + "|" + s.Runways[3].ID; },
-         "SEA|1"},
-        {"NAVAID and FIX outside a section do nothing", crlf({"NAVAID A FIX B 5000"}),
-         [](const store::ProcedureStore& s) {
-             return s.Runways[1].ID + s.SIDs[1].Name + s.STARs[1].Name + s.Fixes[1].Name;
-         },
-         ""},
-        {"SID runways, a ninth is dropped",
-         crlf({"SIDS", "SID A RNW 1 RNW 2 RNW 3 RNW 4 RNW 5 RNW 6 RNW 7 RNW 8 RNW 9 FIX X"}),
-         [](const store::ProcedureStore& s) {
-             return s.SIDs[1].RW1 + s.SIDs[1].RW8 + s.SIDs[1].Fix;
-         },
-         "18X"},
-        {"FLOAT and altitude go to the leg completed last",
-         crlf({"SIDS", "SID A RNW 1 NAVAID V FLOAT 5000 FIX X"}),
-         [](const store::ProcedureStore& s) {
-             return s.SIDs[1].VOR + s.SIDs[1].Alt + std::to_string(s.SIDs[1].Float) + s.SIDs[2].Fix;
-         },
-         "V5000-1X"},
-        {"intercept of a navaid", crlf({"SIDS", "SID A RNW 1 INTERCEPT 250 FROM NAVAID SEA"}),
-         [](const store::ProcedureStore& s) {
-             return s.SIDs[1].InterceptHeading + s.SIDs[1].InterceptToFrom +
-                    s.SIDs[1].InterceptNavaid + "|" + s.SIDs[1].InterceptFix;
-         },
-         "250FROMSEA|"},
-        {"ONHDG, NOT BEFORE and a FIX make one row",
-         crlf({"SIDS", "SID A RNW 1 ONHDG 1500 NOT BEFORE 3 FIX B 4000"}),
-         [](const store::ProcedureStore& s) {
-             return s.SIDs[1].OnHeadAlt + s.SIDs[1].OnHeadDist + s.SIDs[1].Fix + s.SIDs[1].Alt +
-                    "|" + s.SIDs[2].Name;
-         },
-         "15003B4000|"},
-        {"ONHDG followed directly by a FIX makes two rows",
-         crlf({"SIDS", "SID A RNW 1 ONHDG 1500 FIX B"}),
-         [](const store::ProcedureStore& s) { return s.SIDs[1].OnHeadAlt + "|" + s.SIDs[2].Fix; },
-         "1500|B"},
-        {"STAR legs, FLOAT and altitudes",
-         crlf({"STARS", "STAR S1 FIX A 12000 NAVAID B FLOAT 5000 RNW 16L RNW 34R"}),
-         [](const store::ProcedureStore& s) {
-             return s.STARs[1].Fix + s.STARs[1].Alt + s.STARs[2].VOR + s.STARs[2].Alt +
-                    std::to_string(s.STARs[2].Float) + s.STARRunways(1, 1) + s.STARRunways(1, 2);
-         },
-         "A12000B5000-116L34R"},
-        {"signed altitudes are numbers", crlf({"STARS", "STAR S FIX A +500 FIX B -.5"}),
-         [](const store::ProcedureStore& s) { return s.STARs[1].Alt + s.STARs[2].Alt; }, "+500-.5"},
-        {"numbers outside a section are ignored", crlf({"5000", "FIXES", "FIX A 12"}),
-         [](const store::ProcedureStore& s) { return s.Fixes[1].Name; }, "A"},
-        {"lines starting with o or E are skipped",
-         crlf({"SIDS", "old SID A RNW 1 FIX X", "ELSE", "SID B RNW 1 FIX Y"}),
-         [](const store::ProcedureStore& s) { return s.SIDs[1].Name + s.SIDs[2].Name; }, "B"},
-        {"end keywords end a section when not first on a line", crlf({"STARS", " ENDSTARS FIX A"}),
-         [](const store::ProcedureStore& s) { return s.STARs[1].Fix; }, ""},
-    };
-    for (const Case& c : cases) {
-        const auto l = load(c.content);
-        ASSERT_TRUE(l->result.ok) << c.what << ": " << l->result.message;
-        EXPECT_EQ(c.field(l->store), c.expected) << c.what;
-    }
-}
-
-TEST(LoadData, SIDCounters) {
-    const auto l = load(crlf({
-        "SIDS",
-        "SID A RNW 1 FIX X FIX Y",
-        "SID B RNW 2 NAVAID Z",
-        "ENDSIDS",
-    }));
-    ASSERT_TRUE(l->result.ok);
-    EXPECT_EQ(l->counters.SIDCount, 2);
-    EXPECT_EQ(l->counters.SIDRowNext, 4);
-    EXPECT_EQ(l->store.SIDs[1].EndOfRunway, store::False);
-    EXPECT_EQ(l->store.SIDs[2].EndOfRunway, store::True);
-    EXPECT_EQ(l->store.SIDs[3].EndOfRunway, store::True);
+TEST(LoadData, SIDAndSTARLegs) {
+    const auto l = load(
+        crlf({"SIDS", "old SID Z RNW 1 FIX X", "ELSE", // lines starting with o or E are skipped
+              "SID A RNW 1 RNW 2 RNW 3 RNW 4 RNW 5 RNW 6 RNW 7 RNW 8 RNW 9 "
+              "NAVAID V FLOAT +500 FIX X -.5",
+              "SID B RNW 1 INTERCEPT 250 FROM NAVAID SEA "
+              "ONHDG 1500 NOT BEFORE 3 FIX B 4000 ONHDG 9 FIX C",
+              "ENDSIDS", "STARS", "STAR S1 FIX A 12000 NAVAID B FLOAT 5000 RNW 16L RNW 34R",
+              "STAR S2 NAVAID C RNW 34R RNW 16L", "STAR S3 RNW 2"}));
+    ASSERT_TRUE(l->result.ok) << l->result.message;
+    expectRows(l->store.SIDs,
+               std::vector<store::SIDWaypoint>{
+                   {.Name = "A",
+                    .RW1 = "1",
+                    .RW2 = "2",
+                    .RW3 = "3",
+                    .RW4 = "4",
+                    .RW5 = "5",
+                    .RW6 = "6",
+                    .RW7 = "7",
+                    .RW8 = "8",
+                    .VOR = "V",
+                    .Alt = "+500",
+                    .Float = True},
+                   {.Name = "A", .Fix = "X", .Alt = "-.5", .EndOfRunway = True},
+                   {.Name = "B",
+                    .RW1 = "1",
+                    .InterceptHeading = "250",
+                    .InterceptToFrom = "FROM",
+                    .InterceptNavaid = "SEA"},
+                   {.Name = "B", .Fix = "B", .Alt = "4000", .OnHeadAlt = "1500", .OnHeadDist = "3"},
+                   {.Name = "B", .OnHeadAlt = "9"},
+                   {.Name = "B", .Fix = "C", .EndOfRunway = True}});
+    // A later STAR line without legs counts as a STAR of no elements.
+    expectRows(l->store.STARs, std::vector<store::STARWaypoint>{{"S1", "A", "", "12000", False, 2},
+                                                                {"S1", "", "B", "5000", True, 0},
+                                                                {"S2", "", "C", "", False, 1},
+                                                                {"S3", "", "", "", False, 0}});
+    EXPECT_EQ(l->store.STARRunways(1, 2) + l->store.STARRunways(2, 2), "34R16L");
+    const auto& c = l->counters;
+    EXPECT_EQ(std::vector<int>({c.SIDCount, c.SIDRowNext, c.STARRowCount, c.STARCount, c.STARNumber,
+                                c.STARRunwaySlot}),
+              std::vector<int>({2, 7, 3, 3, 4, 0}));
 
     EXPECT_EQ(load("")->counters.SIDCount, -1);
-    EXPECT_EQ(load("")->counters.SIDRowNext, 0);
-    EXPECT_EQ(load("")->counters.STARNumber, 1);
-}
-
-TEST(LoadData, ENDSIDSFirstOnALineLeavesTheSectionOpen) {
-    const auto l = load(crlf({"SIDS", "SID A RNW 1 FIX X", "ENDSIDS", "", "FIX Y 3000"}));
-    ASSERT_TRUE(l->result.ok);
-    EXPECT_EQ(l->counters.SIDCount, 2);
-    EXPECT_EQ(l->store.SIDs[2].Name, "A");
-    EXPECT_EQ(l->store.SIDs[2].Fix, "Y");
-    EXPECT_EQ(l->store.SIDs[2].Alt, "3000");
-}
-
-TEST(LoadData, STARCounters) {
-    const auto l = load(crlf({
-        "STARS",
-        "STAR S1 FIX A FIX B RNW 16L",
-        "STAR S2 NAVAID C RNW 34R RNW 16L",
-        "ENDSTARS",
-    }));
-    ASSERT_TRUE(l->result.ok);
-    EXPECT_EQ(l->counters.STARRowCount, 3);
-    EXPECT_EQ(l->counters.STARCount, 2);
-    EXPECT_EQ(l->counters.STARNumber, 3);
-    EXPECT_EQ(l->counters.STARRunwaySlot, 0);
-    EXPECT_EQ(l->store.STARs[1].Elements, 2);
-    EXPECT_EQ(l->store.STARs[2].Elements, 0);
-    EXPECT_EQ(l->store.STARs[3].Elements, 1);
-    EXPECT_EQ(l->store.STARRunways(2, 2), "16L");
-}
-
-TEST(LoadData, STARLinesWithoutLegs) {
-    // The first line without legs changes no counter; a later one counts as
-    // a STAR with Elements 0 on the row the next STAR then takes.
+    // An end keyword later on a line ends the section.
+    EXPECT_EQ(load(crlf({"STARS", " ENDSTARS FIX A"}))->store.STARs[1].Fix, "");
+    // The first STAR line without legs only gives the next STAR its runways.
     const auto first = load(crlf({"STARS", "STAR S0 RNW 9", "STAR S1 FIX A RNW 1"}));
-    ASSERT_TRUE(first.get()->result.ok);
     EXPECT_EQ(first->counters.STARCount, 1);
-    EXPECT_EQ(first->counters.STARNumber, 2);
-    EXPECT_EQ(first->store.STARRunways(1, 1), "9");
-    EXPECT_EQ(first->store.STARRunways(1, 2), "1");
-
-    const auto later = load(crlf({"STARS", "STAR S1 FIX A RNW 1", "STAR S2 RNW 2"}));
-    ASSERT_TRUE(later->result.ok);
-    EXPECT_EQ(later->counters.STARCount, 2);
-    EXPECT_EQ(later->counters.STARNumber, 3);
-    EXPECT_EQ(later->counters.STARRowCount, 1);
-    EXPECT_EQ(later->store.STARs[2].Name, "S2");
-    EXPECT_EQ(later->store.STARs[2].Elements, 0);
+    EXPECT_EQ(first->store.STARRunways(1, 1) + first->store.STARRunways(1, 2), "91");
 }
 
-TEST(LoadData, RunwaysAreConverted) {
-    const auto l = load(crlf({
-        "FIXES",
-        "FIX CF LATLON N 1 2 W 3 4",
-        "FIX H LATLON N 1 2 W 3 4",
-        "ENDFIXES",
-        "RNWS",
-        "RNW 16L FIX CF 2000 FIX A 6000 NAVAID B ",
-        "   FROM H FIX C ",
-        "RNW 34R NAVAID SEA ",
-        "ENDRNWS",
-    }));
-    ASSERT_TRUE(l->result.ok);
-    EXPECT_EQ(l->store.RunwayCount, 6);
-    const auto& r = l->store.Runways;
-    const store::RunwayWaypoint expected[] = {
-        {"16L", "A", "", "6000", store::False, store::False},
-        {"16L", "", "B", "", store::False, store::False},
-        {"16L", "CF", "", "2000", store::False, store::True},
-        {"16L", "H", "", "", store::True, store::False},
-        {"16L", "C", "", "", store::False, store::False},
-        {"16L", "CF", "", "2000", store::False, store::True},
-        {"34R", "", "SEA", "", store::False, store::True},
-        {},
-    };
-    for (int i = 1; i <= 8; ++i)
-        EXPECT_EQ(r[i], expected[i - 1]) << "row " << i;
+// NOT BEFORE reopens the on-heading row; only a FIX or NAVAID, FLOAT or an
+// altitude continue it. ENDSIDS first on a line is skipped, so the SID goes on.
+TEST(LoadData, NotBeforeWithoutAFollowingFix) {
+    const auto l =
+        load(crlf({"SIDS", "SID A RNW 1 FIX X ONHDG 1500 NOT BEFORE 3", "SID B RNW 2 FIX Y",
+                   "SID C RNW 3 ONHDG 1 NOT BEFORE 2 FLOAT 5000 FIX Z",
+                   "SID D RNW 4 ONHDG 1 NOT BEFORE 2 ONHDG 3 NOT BEFORE 4", "ENDSIDS", "",
+                   "INTERCEPT 90 TO FIX X"}));
+    ASSERT_TRUE(l->result.ok) << l->result.message;
+    const auto& s = l->store.SIDs;
+    EXPECT_EQ(s[2].Name + s[2].OnHeadAlt + s[2].OnHeadDist + s[2].RW1, "A15003");
+    EXPECT_EQ(s[2].EndOfRunway, True);
+    EXPECT_EQ(s[3].Name + s[3].RW1 + s[3].Fix, "B2Y");
+    EXPECT_EQ(s[4].Name + s[4].Alt + s[4].Fix + "|" + s[5].Fix + s[5].Alt, "C5000|Z");
+    EXPECT_EQ(s[4].Float, True);
+    EXPECT_EQ(s[6].OnHeadAlt + s[6].OnHeadDist + s[7].OnHeadAlt + s[7].OnHeadDist, "1234");
+    EXPECT_EQ(s[8].Name + s[8].InterceptFix + s[8].OnHeadAlt, "DX");
+    EXPECT_EQ(l->counters.SIDRowNext, 9);
 }
 
+// CR LF, CR and LF each end a line, and a line with no line end is still read.
 TEST(LoadData, EveryLineEndingReadsTheSame) {
-    const std::string text = crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4", "ENDFIXES", "SIDS",
-                                   "SID S RNW 1 FIX A", " FIX B", "ENDSIDS"});
+    const std::string text =
+        crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4", "SIDS", "SID S RNW 1 FIX A", "SID T RNW 2"}) +
+        " FIX B";
     const auto reference = load(text);
+    ASSERT_TRUE(reference->result.ok);
+    EXPECT_EQ(reference->store.SIDs[2].Name + reference->store.SIDs[2].Fix, "TB");
+    EXPECT_EQ(reference->store.SIDs[2].EndOfRunway, True);
     for (const char* ending : {"\r", "\n"}) {
         std::string other;
         for (char c : text)
@@ -231,81 +125,29 @@ TEST(LoadData, EveryLineEndingReadsTheSame) {
                 other += ending;
             else if (c != '\n')
                 other += c;
-        const auto l = load(other);
-        ASSERT_TRUE(l->result.ok);
-        EXPECT_TRUE(storetest::sameTables(l->store, reference->store));
-        EXPECT_EQ(l->store.SIDs[2].Fix, "B");
+        EXPECT_TRUE(storetest::sameTables(load(other)->store, reference->store));
     }
-}
 
-TEST(LoadData, AProcedureLineAtTheEndOfTheFileIsRead) {
-    const auto l = load("SIDS\r\nSID A RNW 1 FIX X\r\nSID B RNW 2\r\n FIX Y");
-    ASSERT_TRUE(l->result.ok);
-    EXPECT_EQ(l->store.SIDs[2].Name, "B");
-    EXPECT_EQ(l->store.SIDs[2].Fix, "Y");
-    EXPECT_EQ(l->store.SIDs[2].EndOfRunway, store::True);
-}
-
-// NOT BEFORE reopens the on-heading row; only a FIX or NAVAID, FLOAT or an
-// altitude continue it.
-TEST(LoadData, NotBeforeWithoutAFollowingFix) {
-    const auto l = load(crlf({
-        "SIDS",
-        "SID A RNW 1 FIX X ONHDG 1500 NOT BEFORE 3",
-        "SID B RNW 2 FIX Y",
-        "SID C RNW 3 ONHDG 1 NOT BEFORE 2 FLOAT 5000 FIX Z",
-        "SID D RNW 4 ONHDG 1 NOT BEFORE 2 ONHDG 3 NOT BEFORE 4 INTERCEPT 90 TO FIX X",
-    }));
-    ASSERT_TRUE(l->result.ok) << l->result.message;
-    const auto& s = l->store.SIDs;
-    EXPECT_EQ(s[2].Name, "A");
-    EXPECT_EQ(s[2].OnHeadAlt, "1500");
-    EXPECT_EQ(s[2].OnHeadDist, "3");
-    EXPECT_EQ(s[2].EndOfRunway, store::True);
-    EXPECT_EQ(s[3].Name, "B");
-    EXPECT_EQ(s[3].RW1, "2");
-    EXPECT_EQ(s[3].Fix, "Y");
-    EXPECT_EQ(s[2].RW1, "");
-
-    EXPECT_EQ(s[4].Name, "C");
-    EXPECT_EQ(s[4].Float, store::True);
-    EXPECT_EQ(s[4].Alt, "5000");
-    EXPECT_EQ(s[4].Fix, "");
-    EXPECT_EQ(s[5].Fix, "Z");
-    EXPECT_EQ(s[5].Alt, "");
-
-    EXPECT_EQ(s[6].OnHeadAlt, "1");
-    EXPECT_EQ(s[6].OnHeadDist, "2");
-    EXPECT_EQ(s[7].OnHeadAlt, "3");
-    EXPECT_EQ(s[7].OnHeadDist, "4");
-    EXPECT_EQ(s[8].InterceptFix, "X");
-    EXPECT_EQ(s[8].OnHeadAlt, "");
-    EXPECT_EQ(l->counters.SIDRowNext, 9);
-}
-
-TEST(LoadData, ClearsTheTablesItFillsAndKeepsNothingOld) {
     store::ProcedureStore s;
     store::ProcedureCounters c;
-    s.Fixes[5].Name = "OLD";
-    s.SIDs[3].Name = "OLD";
-    c.STARCount = 9;
-    ASSERT_TRUE(store::LoadData(crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4"}), s, c).ok);
-    EXPECT_EQ(s.Fixes[5].Name, "");
-    EXPECT_EQ(s.SIDs[3].Name, "");
-    EXPECT_EQ(c.STARCount, 0);
+    const auto result = store::LoadDataFromFile(
+        std::filesystem::path(VEXTREL_TEST_DATA_DIR) / "store" / "KTST.txt", s, c);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(s.FixCount, 2);
+    EXPECT_EQ(s.Runways[3].FROM, True);
+    EXPECT_EQ(s.Runways[4].Navaid, "OLM");
+    EXPECT_EQ(s.Runways[5].FIX + std::to_string(s.Runways[5].EOP), "CF-1");
+    EXPECT_EQ(s.SIDs[1].OnHeadDist + s.SIDs[1].Fix + s.SIDs[1].Alt, "3SEA1606000");
 }
 
-TEST(ProcedureStore, ClearArraysLeavesTheCounters) {
-    const auto l =
-        load(crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4", "RNWS", "RNW 1 FIX A", "ENDRNWS", "SIDS",
-                   "SID S RNW 1 FIX A", "ENDSIDS", "STARS", "STAR T FIX A RNW 1"}));
-    ASSERT_TRUE(l->result.ok);
-    store::ClearArrays(l->store);
-    EXPECT_TRUE(storetest::isEmpty(l->store));
-    EXPECT_EQ(l->store.FixCount, 1);
-    EXPECT_EQ(l->store.RunwayCount, 1);
-    EXPECT_EQ(l->counters.STARRowCount, 1);
-    EXPECT_EQ(l->counters.SIDRowNext, 2);
+TEST(LoadData, ClearsWhatWasLoadedBefore) {
+    store::ProcedureStore s;
+    store::ProcedureCounters c;
+    s.Fixes[5].Name = s.SIDs[3].Name = "OLD";
+    c.STARCount = 9;
+    ASSERT_TRUE(store::LoadData(crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4"}), s, c).ok);
+    EXPECT_EQ(s.Fixes[5].Name + s.SIDs[3].Name, "");
+    EXPECT_EQ(c.STARCount, 0);
 }
 
 } // namespace

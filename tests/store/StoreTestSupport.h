@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 namespace storetest {
 
@@ -28,10 +30,8 @@ inline std::unique_ptr<Loaded> load(std::string_view content) {
 // Lines joined the way the writer ends them.
 inline std::string crlf(std::initializer_list<std::string_view> lines) {
     std::string text;
-    for (std::string_view line : lines) {
-        text += line;
-        text += "\r\n";
-    }
+    for (std::string_view line : lines)
+        (text += line) += "\r\n";
     return text;
 }
 
@@ -43,23 +43,22 @@ inline std::string write(Loaded& loaded,
 // Field by field, every row of every table.
 inline ::testing::AssertionResult sameTables(const store::ProcedureStore& a,
                                              const store::ProcedureStore& b) {
-    for (int i = 1; i <= store::FixCapacity; ++i)
-        if (!(a.Fixes[i] == b.Fixes[i]))
-            return ::testing::AssertionFailure() << "Fixes row " << i << " differs";
-    for (int i = 1; i <= store::RunwayCapacity; ++i)
-        if (!(a.Runways[i] == b.Runways[i]))
-            return ::testing::AssertionFailure() << "Runways row " << i << " differs";
-    for (int i = 1; i <= store::SIDCapacity; ++i)
-        if (!(a.SIDs[i] == b.SIDs[i]))
-            return ::testing::AssertionFailure() << "SIDs row " << i << " differs";
-    for (int i = 1; i <= store::STARCapacity; ++i)
-        if (!(a.STARs[i] == b.STARs[i]))
-            return ::testing::AssertionFailure() << "STARs row " << i << " differs";
+    auto firstDifference = [](const auto& x, const auto& y) {
+        for (int i = 1; i <= std::remove_cvref_t<decltype(x)>::capacity; ++i)
+            if (!(x[i] == y[i]))
+                return i;
+        return 0;
+    };
+    for (auto [table, row] : {std::pair{"Fixes", firstDifference(a.Fixes, b.Fixes)},
+                              {"Runways", firstDifference(a.Runways, b.Runways)},
+                              {"SIDs", firstDifference(a.SIDs, b.SIDs)},
+                              {"STARs", firstDifference(a.STARs, b.STARs)}})
+        if (row)
+            return ::testing::AssertionFailure() << table << " row " << row << " differs";
     for (int s = 1; s <= store::STARLimit; ++s)
         for (int r = 1; r <= store::RunwaysPerSTAR; ++r)
             if (a.STARRunways(s, r) != b.STARRunways(s, r))
-                return ::testing::AssertionFailure()
-                       << "STARRunways(" << s << ", " << r << ") differs";
+                return ::testing::AssertionFailure() << "STARRunways(" << s << ", " << r << ")";
     return ::testing::AssertionSuccess();
 }
 
