@@ -145,6 +145,12 @@ void ModifyProcedure::OopsCommand_Click() {
     showForm(app(), "InitialLoad");
     m.TypedICAO.clear();
     store::ClearArrays(m.Store);
+    // Emptied tables with counters that still count rows would not be the
+    // empty airport they are.
+    m.Counters.STARRowCount = 0;
+    m.Counters.SIDRowNext = 0;
+    m.Store.FixCount = 0;
+    m.Store.RunwayCount = 0;
     unload();
 }
 
@@ -166,6 +172,20 @@ void ModifyProcedure::ProcedureNameText_KeyPress(int& KeyAscii) {
 
 void ModifyProcedure::ProcedureNameText_LostFocus() {
     ProcedureNameText.setText(runtime::toUpper(ProcedureNameText.text()));
+    // The file keeps a SID's rows together by name: two neighbouring SIDs
+    // of one name would be written, and read back, as one.
+    if (isSIDMode() && !ProcedureNameText.text().empty()) {
+        const auto& sids = m.Store.SIDs;
+        const int first = m.ProcedureStart;
+        const int after = first + WaypointList.ListCount();
+        const std::string& name = ProcedureNameText.text();
+        if ((first > 1 && sids.rowOrEmpty(first - 1).Name == name) ||
+            (WaypointList.ListCount() > 0 && sids.rowOrEmpty(after).Name == name)) {
+            refuse(ProcedureNameText, "The SID next to this one is also named " + name + "." +
+                                          "\r\n" + "Please choose another name.");
+            return;
+        }
+    }
     if ((m.Store.SIDs[1].Name.empty() && m.EditMode == "E") ||
         (m.Store.STARs[1].Name.empty() && m.EditMode == "T"))
         m.ProcedureStart = 1;

@@ -291,6 +291,12 @@ void ModifyProcedure::DeleteProcedureCommand_Click() {
         const int length = last - start + 1;
         if (length < 1)
             return;
+        const std::string& before = sids.rowOrEmpty(start - 1).Name;
+        if (start > 1 && !before.empty() && before == sids.rowOrEmpty(last + 1).Name) {
+            MsgBox("Deleting this SID would put the two SIDs named " + before + " side by side," +
+                   CRLF + "and the airport file would join them into one SID.");
+            return;
+        }
         --counters.SIDCount;
         const bool wasLast = last == counters.SIDRowNext - 1;
         for (int k = start; k <= counters.SIDRowNext - 1 && sids.fits(k); ++k)

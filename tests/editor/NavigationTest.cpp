@@ -236,5 +236,33 @@ TEST_F(EditorNavigation, DeletingASTARMovesTheRunwaysOfTheLaterSTARs) {
     expectLayout();
 }
 
+// Written, two neighbouring SIDs of one name would become one.
+TEST_F(EditorNavigation, NeighbouringSIDsKeepDifferentNames) {
+    openCreate("E");
+    nameProcedure("DEP1", "16L");
+    addNavaid("SEA");
+    user.click(ed->AddAnotherProcedureCommand);
+    user.typeInto(ed->ProcedureNameText, "dep1");
+    expectNotice("The SID next to this one is also named DEP1.\r\nPlease choose another name.");
+    user.click(ed->AddNavText);
+    EXPECT_EQ(focus(), &ed->ProcedureNameText);
+    EXPECT_EQ(ed->ProcedureNameText.selLength(), 4);
+    t.app.dispatch([this] { ed->unload(); });
+
+    const std::string sids = "SIDS\r\n"
+                             "SID A RNW 09 NAVAID SEA\r\n"
+                             "SID B RNW 09 NAVAID OLM\r\n"
+                             "SID A RNW 27 NAVAID HQM\r\n"
+                             "ENDSIDS\r\nSTARS\r\nENDSTARS\r\n";
+    openModify("D", sids);
+    user.click(ed->NextProcedureCommand);
+    expectNotice("Deleting this SID would put the two SIDs named A side by side,\r\n"
+                 "and the airport file would join them into one SID.");
+    user.click(ed->DeleteProcedureCommand);
+    EXPECT_EQ(m->Counters.SIDCount, 3);
+    EXPECT_EQ(m->Store.SIDs[2].Name, "B");
+    expectLayout();
+}
+
 } // namespace
 } // namespace editortest
