@@ -6,6 +6,7 @@
 #include "ui_FindFlyForm.h"
 #include "ui_FindWaypointForm.h"
 #include "ui_InitialLoad.h"
+#include "ui_ModifyProcedure.h"
 #include "ui_PickFile.h"
 #include "ui_RunwayForm.h"
 #include "ui_UserFixForm.h"
@@ -35,6 +36,7 @@ const std::map<std::string, Setup, std::less<>>& designs() {
         {"FindWaypointForm", &setUp<Ui::FindWaypointForm>},
         {"RunwayForm", &setUp<Ui::RunwayForm>},
         {"UserFixForm", &setUp<Ui::UserFixForm>},
+        {"ModifyProcedure", &setUp<Ui::ModifyProcedure>},
     };
     return table;
 }
