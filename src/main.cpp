@@ -1,9 +1,14 @@
 // Wires the shared state, the screens and the Qt adapter together.
+#include "arc/AddARC.h"
+#include "arc/FindWaypointForm.h"
+#include "editor/ModifyProcedure.h"
+#include "editor/UserFixForm.h"
 #include "shell/FindFlyForm.h"
 #include "shell/InitialLoad.h"
 #include "shell/Module1.h"
 #include "shell/PickFile.h"
 #include "shell/UsersNameForm.h"
+#include "transitions/RunwayForm.h"
 #include "ui/Forms.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/BindError.h"
@@ -40,6 +45,11 @@ int main(int argc, char** argv) {
     app.add<shell::PickFile>(*m);
     app.add<shell::UsersNameForm>(*m);
     app.add<shell::FindFlyForm>(*m);
+    app.add<editor::ModifyProcedure>(*m);
+    app.add<editor::UserFixForm>(*m);
+    app.add<transitions::RunwayForm>(*m);
+    app.add<arc::AddARC>(*m);
+    app.add<arc::FindWaypointForm>(*m);
 
     ui::qt::Application adapter(app);
     try {
