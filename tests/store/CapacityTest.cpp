@@ -10,16 +10,10 @@ namespace {
 using storetest::crlf;
 using storetest::load;
 
-fullairport::Size sized(void (*change)(fullairport::Size&)) {
-    fullairport::Size size;
-    change(size);
-    return size;
-}
-
 // Every table full (with 39 and with 40 runways for each STAR): read, then
 // written back byte for byte.
 TEST(Capacity, AFullAirportReadsAndRoundTrips) {
-    for (const auto& size : {fullairport::Size{}, sized([](auto& s) { s.runwaysPerStar = 40; })}) {
+    for (const auto& size : {fullairport::Size{}, fullairport::Size{.runwaysPerStar = 40}}) {
         const std::string file = fullairport::fullAirportFile(size);
         const auto l = load(file);
         ASSERT_TRUE(l->result.ok) << l->result.message;
@@ -44,15 +38,13 @@ TEST(Capacity, OneRowMoreIsRefused) {
         std::string lineText; // what the refused line holds
         std::string reason;
     } cases[] = {
-        {sized([](auto& s) { s.fixes = 701; }), "FIX FX0701 ", "more than 700 fixes."},
-        {sized([](auto& s) { s.runwayRows = 401; }), "RNW R0037 ", "more than 400 runway rows."},
-        {sized([](auto& s) { s.sidRows = 601; }), "SID SD0041 ", "more than 600 SID rows."},
-        {sized([](auto& s) { s.starRows = 601; }), "STAR ST0040 ", "more than 600 STAR rows."},
-        {sized([](auto& s) { s.stars = 41; }), "STAR ST0041 ", "more than 40 STARs."},
-        {sized([](auto& s) { s.stars = 41, s.runwaysPerStar = 0; }), "STAR ST0041 ",
-         "more than 40 STARs."},
-        {sized([](auto& s) { s.runwaysPerStar = 41; }), "STAR ST0001 ",
-         "more than 40 runways for one STAR."},
+        {{.fixes = 701}, "FIX FX0701 ", "more than 700 fixes."},
+        {{.runwayRows = 401}, "RNW R0037 ", "more than 400 runway rows."},
+        {{.sidRows = 601}, "SID SD0041 ", "more than 600 SID rows."},
+        {{.starRows = 601}, "STAR ST0040 ", "more than 600 STAR rows."},
+        {{.stars = 41}, "STAR ST0041 ", "more than 40 STARs."},
+        {{.stars = 41, .runwaysPerStar = 0}, "STAR ST0041 ", "more than 40 STARs."},
+        {{.runwaysPerStar = 41}, "STAR ST0001 ", "more than 40 runways for one STAR."},
     };
     for (const auto& c : cases) {
         const std::string file = fullairport::fullAirportFile(c.size);
@@ -89,6 +81,18 @@ TEST(Capacity, LinesAfterAFullTable) {
     const auto last = load(crlf({"SIDS", sid, "// more", "FLOAT 5000"}));
     ASSERT_TRUE(last->result.ok);
     EXPECT_EQ(last->store.SIDs[600].Alt, "5000");
+}
+
+TEST(Capacity, SIDLinesBeyondTheCounterAreRefused) {
+    std::string file = crlf({"SIDS", "SID A RNW 1 FIX X", "// every FLOAT line counts as a SID"});
+    for (int i = 0; i < 32765; ++i)
+        file += "FLOAT\r\n";
+    const auto full = load(file);
+    ASSERT_TRUE(full->result.ok) << full->result.message;
+    EXPECT_EQ(full->counters.SIDCount, 32766);
+    const auto over = load(file + "FLOAT\r\n");
+    EXPECT_FALSE(over->result.ok);
+    EXPECT_EQ(over->result.line, 32769);
 }
 
 } // namespace

@@ -46,20 +46,12 @@ TEST(LoadData, SIDAndSTARLegs) {
               "ENDSIDS", "STARS", "STAR S1 FIX A 12000 NAVAID B FLOAT 5000 RNW 16L RNW 34R",
               "STAR S2 NAVAID C RNW 34R RNW 16L", "STAR S3 RNW 2"}));
     ASSERT_TRUE(l->result.ok) << l->result.message;
+    store::SIDWaypoint a{.Name = "A", .RW1 = "1", .VOR = "V", .Alt = "+500", .Float = True};
+    for (int slot = 2; slot <= 8; ++slot) // the ninth runway is dropped
+        a.runway(slot) = std::to_string(slot);
     expectRows(l->store.SIDs,
                std::vector<store::SIDWaypoint>{
-                   {.Name = "A",
-                    .RW1 = "1",
-                    .RW2 = "2",
-                    .RW3 = "3",
-                    .RW4 = "4",
-                    .RW5 = "5",
-                    .RW6 = "6",
-                    .RW7 = "7",
-                    .RW8 = "8",
-                    .VOR = "V",
-                    .Alt = "+500",
-                    .Float = True},
+                   a,
                    {.Name = "A", .Fix = "X", .Alt = "-.5", .EndOfRunway = True},
                    {.Name = "B",
                     .RW1 = "1",
@@ -95,18 +87,17 @@ TEST(LoadData, NotBeforeWithoutAFollowingFix) {
     const auto l =
         load(crlf({"SIDS", "SID A RNW 1 FIX X ONHDG 1500 NOT BEFORE 3", "SID B RNW 2 FIX Y",
                    "SID C RNW 3 ONHDG 1 NOT BEFORE 2 FLOAT 5000 FIX Z",
-                   "SID D RNW 4 ONHDG 1 NOT BEFORE 2 ONHDG 3 NOT BEFORE 4", "ENDSIDS", "",
-                   "INTERCEPT 90 TO FIX X"}));
+                   "SID D RNW 4 ONHDG 1 NOT BEFORE 2 ONHDG 3 NOT BEFORE 4 INTERCEPT 90 TO FIX X",
+                   "ENDSIDS", "", "FIX Y 3000"}));
     ASSERT_TRUE(l->result.ok) << l->result.message;
-    const auto& s = l->store.SIDs;
-    EXPECT_EQ(s[2].Name + s[2].OnHeadAlt + s[2].OnHeadDist + s[2].RW1, "A15003");
-    EXPECT_EQ(s[2].EndOfRunway, True);
-    EXPECT_EQ(s[3].Name + s[3].RW1 + s[3].Fix, "B2Y");
-    EXPECT_EQ(s[4].Name + s[4].Alt + s[4].Fix + "|" + s[5].Fix + s[5].Alt, "C5000|Z");
-    EXPECT_EQ(s[4].Float, True);
-    EXPECT_EQ(s[6].OnHeadAlt + s[6].OnHeadDist + s[7].OnHeadAlt + s[7].OnHeadDist, "1234");
-    EXPECT_EQ(s[8].Name + s[8].InterceptFix + s[8].OnHeadAlt, "DX");
-    EXPECT_EQ(l->counters.SIDRowNext, 9);
+    std::string rows; // Name RW1 Fix Alt Float OnHeadAlt/OnHeadDist InterceptFix EndOfRunway
+    for (int i = 1; i <= 10; ++i) {
+        const auto& w = l->store.SIDs[i];
+        rows += w.Name + w.RW1 + w.Fix + w.Alt + (w.Float ? "F" : "") + w.OnHeadAlt + "/" +
+                w.OnHeadDist + w.InterceptFix + (w.EndOfRunway ? "." : "") + " ";
+    }
+    EXPECT_EQ(rows, "A1X/ A1500/3. B2Y/. C35000F1/2 CZ/. D41/2 D3/4 D/X. DY3000/. / ");
+    EXPECT_EQ(l->counters.SIDCount, 5);
 }
 
 // CR LF, CR and LF each end a line, and a line with no line end is still read.
@@ -128,26 +119,21 @@ TEST(LoadData, EveryLineEndingReadsTheSame) {
         EXPECT_TRUE(storetest::sameTables(load(other)->store, reference->store));
     }
 
-    store::ProcedureStore s;
-    store::ProcedureCounters c;
-    const auto result = store::LoadDataFromFile(
-        std::filesystem::path(VEXTREL_TEST_DATA_DIR) / "store" / "KTST.txt", s, c);
-    ASSERT_TRUE(result.ok) << result.message;
-    EXPECT_EQ(s.FixCount, 2);
-    EXPECT_EQ(s.Runways[3].FROM, True);
-    EXPECT_EQ(s.Runways[4].Navaid, "OLM");
-    EXPECT_EQ(s.Runways[5].FIX + std::to_string(s.Runways[5].EOP), "CF-1");
-    EXPECT_EQ(s.SIDs[1].OnHeadDist + s.SIDs[1].Fix + s.SIDs[1].Alt, "3SEA1606000");
-}
-
-TEST(LoadData, ClearsWhatWasLoadedBefore) {
+    // KTST.txt mixes all three, and is read over the tables of another airport.
     store::ProcedureStore s;
     store::ProcedureCounters c;
     s.Fixes[5].Name = s.SIDs[3].Name = "OLD";
     c.STARCount = 9;
-    ASSERT_TRUE(store::LoadData(crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4"}), s, c).ok);
+    const auto result = store::LoadDataFromFile(
+        std::filesystem::path(VEXTREL_TEST_DATA_DIR) / "store" / "KTST.txt", s, c);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(s.FixCount, 2);
     EXPECT_EQ(s.Fixes[5].Name + s.SIDs[3].Name, "");
     EXPECT_EQ(c.STARCount, 0);
+    EXPECT_EQ(s.Runways[3].FROM, True);
+    EXPECT_EQ(s.Runways[4].Navaid, "OLM");
+    EXPECT_EQ(s.Runways[5].FIX + std::to_string(s.Runways[5].EOP), "CF-1");
+    EXPECT_EQ(s.SIDs[1].OnHeadDist + s.SIDs[1].Fix + s.SIDs[1].Alt, "3SEA1606000");
 }
 
 } // namespace

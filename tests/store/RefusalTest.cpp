@@ -1,10 +1,6 @@
 #include "StoreTestSupport.h"
 
-#include "runtime/RuntimeError.h"
-
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace {
 
@@ -68,30 +64,6 @@ TEST(LoadData, BrokenFilesAreRefusedWithReasonAndLine) {
         EXPECT_EQ(l->result.line, c.line) << c.content;
         EXPECT_EQ(l->result.token, c.token) << c.content;
         EXPECT_NE(l->result.message.find(c.reason), std::string::npos) << l->result.message;
-    }
-}
-
-TEST(LoadData, SIDLinesBeyondTheCounterAreRefused) {
-    std::string file = crlf({"SIDS", "SID A RNW 1 FIX X", "// every FLOAT line counts as a SID"});
-    for (int i = 0; i < 32765; ++i)
-        file += "FLOAT\r\n";
-    const auto full = load(file);
-    ASSERT_TRUE(full->result.ok) << full->result.message;
-    EXPECT_EQ(full->counters.SIDCount, 32766);
-    const auto over = load(file + "FLOAT\r\n");
-    EXPECT_FALSE(over->result.ok);
-    EXPECT_EQ(over->result.line, 32769);
-}
-
-TEST(LoadDataFromFile, AMissingFileIsARuntimeError) {
-    store::ProcedureStore s;
-    store::ProcedureCounters c;
-    try {
-        store::LoadDataFromFile(std::filesystem::path(VEXTREL_TEST_DATA_DIR) / "store" / "NONE.txt",
-                                s, c);
-        FAIL() << "no error";
-    } catch (const runtime::RuntimeError& e) {
-        EXPECT_EQ(e.number(), runtime::FileNotFound);
     }
 }
 

@@ -29,7 +29,6 @@ Rows used(const store::RunwayTable& t) {
 // Converted: every branch ends in an EOP row repeating the end point.
 TEST(ConvertRWArray, EveryBranchEndsInTheEndPoint) {
     const std::pair<Rows, Rows> cases[] = {
-        {{}, {}},
         {{{"16L", "CF", "", "2000", F, F}}, {{"16L", "CF", "", "2000", F, T}}},
         {{{"16L", "CF", "", "2000", F, F},
           {"16L", "", "B", "", F, F},

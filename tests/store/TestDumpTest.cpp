@@ -10,11 +10,9 @@
 namespace {
 
 TEST(PrintTestData, WritesTheTablesInFixedColumns) {
-    const auto l = storetest::load(
-        storetest::crlf({"FIXES", "FIX CF LATLON N 47 30.00 W 122 18.45",
-                         "FIX SEA160 COLOCATED SEA 160 10", "RNWS", "RNW 16L FIX CF 2000 NAVAID A ",
-                         "ENDRNWS", "SIDS", "SID SEA9 RNW 16L ONHDG 1000 NAVAID SEA FLOAT 6000",
-                         "ENDSIDS", "STARS", "STAR HQM3 NAVAID HQM FIX HAROB 10000 RNW 16L"}));
+    const auto l = storetest::load(storetest::crlf(
+        {"FIXES", "FIX CF LATLON N 47 30.00 W 122 18.45", "FIX SEA160 COLOCATED SEA 160 10", "RNWS",
+         "RNW 16L FIX CF 2000 NAVAID A ", "ENDRNWS", "STARS", "STAR HQM3 NAVAID HQM RNW 16L"}));
     ASSERT_TRUE(l->result.ok) << l->result.message;
     const auto folder = std::filesystem::temp_directory_path() / "vextrel-store-dump";
     std::filesystem::create_directories(folder);
@@ -26,15 +24,11 @@ TEST(PrintTestData, WritesTheTablesInFixedColumns) {
     EXPECT_TRUE(text.starts_with(storetest::crlf(
         {"BeforeUp", "", "STARs",
          "      Name        Entry       Fix         VOR         Alt         Elements",
-         " 1    HQM3         0                      HQM                      2"})));
-    for (const std::string part :
-         {" 2    SEA9        -1                      SEA         6000                           "
-          "                             -1\r\n",
-          " 2    SEA160                                                                         "
-          "                 SEA          10          160\r\n"})
-        EXPECT_NE(text.find(part), std::string::npos) << part << "\nin\n" << text;
-    EXPECT_NE(text.find("\r\n 39 "), std::string::npos); // the first 39 rows, no more
-    EXPECT_EQ(text.find("\r\n 40 "), std::string::npos);
+         " 1    HQM3         0                      HQM                      1"})));
+    EXPECT_NE(text.find(" 2    SEA160                                                         "
+                        "                                 SEA          10          160\r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("\r\n 40 "), std::string::npos); // the first 39 rows only
     EXPECT_TRUE(
         text.ends_with(" 2    16L         CF                      2000         0          -1\r\n"));
 }

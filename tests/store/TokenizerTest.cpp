@@ -11,7 +11,6 @@ namespace {
 TEST(GetToken, SplitsOnSpacesOnlyAndStopsAfterTheToken) {
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"   RNW    16L   ", {"RNW", "16L"}},
-        {"", {}},
         {"     ", {}},
         {"A\tB C", {"A\tB", "C"}},
         {"NOT BEFORE 3FIX B", {"NOT", "BEFORE", "3FIX", "B"}},
