@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace transitionstest {
@@ -21,46 +22,20 @@ inline std::filesystem::path bundledFile(const std::string& relative) {
     return std::filesystem::path(VEXTREL_DATA_DIR) / relative;
 }
 
-// The bundled reference tables, read once for the whole test program.
-struct BundledReference {
-    reference::NavaidTable navaids =
-        reference::loadNavaids(bundledFile("reference/AllFlyNavaids.txt"));
-    reference::UserFixTable userFixes =
-        reference::loadUserFixes(bundledFile("reference/UserFixes.txt"));
-};
-
-inline const BundledReference& bundled() {
-    static const BundledReference tables;
-    return tables;
-}
-
-// Stands in for the procedure editor: the boxes and list the transition
-// editor reads or changes when it opens and closes.
+// Stands in for the procedure editor: what the transition editor reads or
+// changes when it opens and closes.
 class EditorDouble : public ui::Form {
 public:
     explicit EditorDouble(ui::App& app) : ui::Form(app, "ModifyProcedure") {
-        for (ui::TextBox* box : runwayBoxes())
-            box->setForeColor(ui::colors::Red);
+        for (ui::TextBox& box : RwText)
+            box.setForeColor(ui::colors::Red);
     }
     ui::TextBox AptNameText{*this, "AptNameText"};
     ui::TextBox AddNavText{*this, "AddNavText"};
     ui::ListBox WaypointList{*this, "WaypointList"};
-    ui::TextBox RwText1{*this, "RwText1"}, RwText2{*this, "RwText2"}, RwText3{*this, "RwText3"},
-        RwText4{*this, "RwText4"}, RwText5{*this, "RwText5"}, RwText6{*this, "RwText6"},
-        RwText7{*this, "RwText7"}, RwText8{*this, "RwText8"};
-    std::vector<ui::TextBox*> runwayBoxes() {
-        return {&RwText1, &RwText2, &RwText3, &RwText4, &RwText5, &RwText6, &RwText7, &RwText8};
-    }
-};
-
-// Stands in for the arc generator: counts how often it was opened.
-class ArcDouble : public ui::Form {
-public:
-    explicit ArcDouble(ui::App& app) : ui::Form(app, "AddARC") {}
-    int opened = 0;
-
-protected:
-    void Form_Load() override { ++opened; }
+    ui::TextBox RwText[8] = {{*this, "RwText1"}, {*this, "RwText2"}, {*this, "RwText3"},
+                             {*this, "RwText4"}, {*this, "RwText5"}, {*this, "RwText6"},
+                             {*this, "RwText7"}, {*this, "RwText8"}};
 };
 
 inline store::RunwayWaypoint fixRow(std::string id, std::string fix, std::string alt = "",
@@ -74,51 +49,33 @@ inline store::RunwayWaypoint navaidRow(std::string id, std::string navaid, std::
     return {std::move(id), "", std::move(navaid), std::move(alt), from, eop};
 }
 
-inline store::FixRecord latLonFix(std::string name, std::string latDeg, std::string latMin,
-                                  std::string longDeg, std::string longMin) {
-    store::FixRecord fix;
-    fix.Name = std::move(name);
-    fix.HemLat = "N";
-    fix.LatDeg = std::move(latDeg);
-    fix.LatMin = std::move(latMin);
-    fix.HemLong = "W";
-    fix.LongDeg = std::move(longDeg);
-    fix.LongMin = std::move(longMin);
-    return fix;
-}
-
 // The transition editor over the procedure editor's stand-in, in mode "S",
 // with the bundled reference tables and the reference position at Seattle.
 class TransitionScreen : public ::testing::Test {
 protected:
     TransitionScreen() {
-        m->NavaidTable = bundled().navaids;
-        m->UserFixTable = bundled().userFixes;
+        static const reference::NavaidTable navaids =
+            reference::loadNavaids(bundledFile("reference/AllFlyNavaids.txt"));
+        static const reference::UserFixTable userFixes =
+            reference::loadUserFixes(bundledFile("reference/UserFixes.txt"));
+        m->NavaidTable = navaids;
+        m->UserFixTable = userFixes;
         m->EditMode = "S";
         m->Reference = {47.449, -122.309};
         editor.AptNameText.setText("KSEA");
         user.start(editor);
     }
 
-    // The airport file of the bundled sample.
     void loadKSEA() {
         const store::ReadResult read =
             store::LoadDataFromFile(bundledFile("sample/PMDG/KSEA.txt"), m->Store, m->Counters);
         ASSERT_TRUE(read.ok) << read.message;
     }
-    // Rows 1.. of Runways, from a list; the rest empty.
     void setRunways(const std::vector<store::RunwayWaypoint>& rows) {
         m->Store.Runways.clear();
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            m->Store.Runways[static_cast<int>(i) + 1] = rows[i];
-        m->Store.RunwayCount = static_cast<std::int16_t>(rows.size());
-    }
-    void setFixes(const std::vector<store::FixRecord>& fixes) {
-        m->Store.Fixes.clear();
-        for (std::size_t i = 0; i < fixes.size(); ++i)
-            m->Store.Fixes[static_cast<int>(i) + 1] = fixes[i];
-        m->Store.FixCount = static_cast<std::int32_t>(fixes.size());
-        m->Store.FixesDefined = store::True;
+        m->Store.RunwayCount = 0;
+        for (const store::RunwayWaypoint& row : rows)
+            m->Store.Runways[m->Store.RunwayCount++ + 1] = row;
     }
 
     // The double click on runway box `box` of the procedure editor.
@@ -137,18 +94,14 @@ protected:
             out.push_back(form.RWWaypointList.List(i));
         return out;
     }
-    std::vector<store::RunwayWaypoint> workRows() const {
-        std::vector<store::RunwayWaypoint> out;
-        for (int i = 1; i <= m->WorkRunwayCount; ++i)
-            out.push_back(m->WorkRunways[i]);
+    template <class Table> static auto rows(const Table& table, int count) {
+        std::vector<std::decay_t<decltype(table[1])>> out;
+        for (int i = 1; i <= count; ++i)
+            out.push_back(table[i]);
         return out;
     }
-    std::vector<store::RunwayWaypoint> storeRows() const {
-        std::vector<store::RunwayWaypoint> out;
-        for (int i = 1; i <= store::RunwayCapacity && !m->Store.Runways[i].ID.empty(); ++i)
-            out.push_back(m->Store.Runways[i]);
-        return out;
-    }
+    auto workRows() const { return rows(m->WorkRunways, m->WorkRunwayCount); }
+    auto workFixes() const { return rows(m->WorkFixes, m->WorkFixCount); }
 
     void addNavaid(const std::string& id, const std::string& alt = "") {
         user.typeInto(form.RWAddNavText, id);
@@ -156,13 +109,20 @@ protected:
             user.typeInto(form.RWAlt1Text, alt);
         user.click(form.AddRWWaypointCommand);
     }
+    // Answers the Yes/No question that names an already known fix.
+    void answerKnownFix(const std::string& name, bool userFix, int answer) {
+        messages.expect(
+            name + (userFix ? " is already a user defined Fix." : " is already a defined Fix.") +
+                "\r\nIt will automatically be added if you answer 'No' below.\r\n"
+                "Do you want to add an altitude restriction?",
+            ui::Buttons::YesNo, ui::Icon::None, ui::DefaultButton::First, ui::ProgramTitle, answer);
+    }
 
     support::TestApp t;
     support::ScriptedUser& user = t.user;
     support::ScriptedMessages& messages = t.messages;
     std::unique_ptr<shell::Module1> m = std::make_unique<shell::Module1>();
     EditorDouble& editor = t.app.add<EditorDouble>();
-    ArcDouble& arc = t.app.add<ArcDouble>();
     transitions::RunwayForm& form = t.app.add<transitions::RunwayForm>(*m);
 };
 
