@@ -264,5 +264,31 @@ TEST_F(EditorNavigation, NeighbouringSIDsKeepDifferentNames) {
     expectLayout();
 }
 
+// An airport whose tables are full: a new procedure has no room.
+TEST_F(EditorNavigation, AddAnotherRefusesWhenTheTableIsFull) {
+    std::string stars = "STARS\r\n";
+    for (int i = 1; i <= store::STARLimit; ++i)
+        stars += "STAR S" + std::to_string(i) + " NAVAID SEA RNW 09\r\n";
+    openModify("S",
+               SidOnlyAirport.substr(0, SidOnlyAirport.find("STARS")) + stars + "ENDSTARS\r\n");
+    expectNotice("The STARs table is full.\r\nIt holds at most 40 STARs.");
+    user.click(ed->AddAnotherProcedureCommand);
+    EXPECT_EQ(m->Counters.STARCount, 40);
+    EXPECT_EQ(ed->ProcedureNameText.text(), "S1");
+    t.app.dispatch([this] { ed->unload(); });
+
+    // 300 SIDs of two legs each fill the 600 rows.
+    std::string sids = "SIDS\r\n";
+    for (int i = 1; i <= store::SIDCapacity / 2; ++i)
+        sids += "SID D" + std::to_string(i) + " RNW 09 NAVAID SEA NAVAID OLM\r\n";
+    openModify("D", sids + "ENDSIDS\r\nSTARS\r\nENDSTARS\r\n");
+    ASSERT_EQ(m->Counters.SIDRowNext, 601);
+    expectNotice("The SIDs table is full.\r\nIt holds at most 600 rows.");
+    user.click(ed->AddAnotherProcedureCommand);
+    EXPECT_EQ(m->Counters.SIDCount, 300);
+    EXPECT_EQ(ed->ProcedureNameText.text(), "D1");
+    expectLayout();
+}
+
 } // namespace
 } // namespace editortest

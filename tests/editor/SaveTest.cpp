@@ -171,5 +171,14 @@ TEST_F(EditorSave, AMissingDataFolderEndsTheProgramWithoutWriting) {
     EXPECT_FALSE(std::filesystem::exists(userFixFile()));
 }
 
+// The question names the airport on screen, not the last code typed.
+TEST_F(EditorSave, TheQuestionsNameTheAirportOnScreen) {
+    m->TypedICAO = "KXXX";
+    openModify("S", StarOnlyAirport);
+    expectCritical(AddSIDs, ui::answers::No);
+    user.click(ed->SaveCommand);
+    EXPECT_TRUE(std::filesystem::exists(airportFile()));
+}
+
 } // namespace
 } // namespace editortest
