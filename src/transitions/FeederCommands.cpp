@@ -165,6 +165,11 @@ void RunwayForm::RWSaveCommand_Click() {
         return;
     }
     CorrectFlags();
+    const int group = findRunwayGroup(m.WorkRunways, m.WorkRunwayCount, Label8.caption());
+    if (closeFeedersAtFinalFix(m.WorkRunways, m.WorkRunwayCount, group) < 0) {
+        showTableFull("runway transition", store::RunwayCapacity, "rows");
+        return;
+    }
     if (m.OpeningRunwayBox >= 1 && m.OpeningRunwayBox <= 8)
         if (ui::Form* editor = app().findForm("ModifyProcedure"))
             if (auto* box = dynamic_cast<ui::TextBox*>(

@@ -37,6 +37,13 @@ void removeRows(store::RunwayTable& rows, std::int16_t& count, int first, int n)
 // flags of the rows between are cleared.
 void setFeederFlags(store::RunwayTable& rows, int start, int n);
 
+// The airport file keeps one final fix per runway, the end of its first
+// feeder; a later feeder that ends elsewhere would lose its last waypoint
+// when written. This gives each such feeder a copy of the final fix as its
+// end row. Returns the rows added, or -1 (nothing changed) when they would
+// not fit in the table.
+int closeFeedersAtFinalFix(store::RunwayTable& rows, std::int16_t& count, int first);
+
 // Row of `fixes` named `name`, searching up to the first unnamed row (the
 // last row of the table included); 0 when none.
 int SearchForRWFix(const store::FixTable& fixes, std::string_view name);
