@@ -1,9 +1,9 @@
 #include "arc/AddARC.h"
 
-#include "arc/ArcMessages.h"
 #include "arc/FindWaypointForm.h"
 #include "runtime/Numbers.h"
 #include "runtime/Text.h"
+#include "shell/EntryChecks.h"
 
 #include <stdexcept>
 
@@ -79,13 +79,16 @@ void AddARC::ArcText_LostFocus() {
     ArcText.setText(runtime::toUpper(ArcText.text()));
 }
 
+void AddARC::refuseRadialAbove360(ui::TextBox& box) {
+    refuse(box, "This value must be less than or equal to 360.\r\n"
+                "                       Please correct.");
+}
+
 void AddARC::checkRadialBox(ui::TextBox& box) {
-    if (runtime::isNumeric(box.text())) {
-        if (runtime::val(box.text()) > 360)
-            refuse(box, RadialAbove360Message);
-    } else if (!box.text().empty()) {
-        refuse(box, NotNumericMessage);
-    }
+    if (const std::string message = shell::checkNumber(box.text()); !message.empty())
+        refuse(box, message);
+    else if (runtime::val(box.text()) > 360)
+        refuseRadialAbove360(box);
 }
 
 void AddARC::ArcStartText_LostFocus() {
@@ -97,15 +100,16 @@ void AddARC::ArcEndText_LostFocus() {
 }
 
 void AddARC::ArcRadiusText_LostFocus() {
-    if (!runtime::isNumeric(ArcRadiusText.text()) && !ArcRadiusText.text().empty())
-        refuse(ArcRadiusText, NotNumericMessage);
+    if (const std::string message = shell::checkNumber(ArcRadiusText.text()); !message.empty())
+        refuse(ArcRadiusText, message);
 }
 
 void AddARC::StepAngleText_LostFocus() {
-    if (runtime::isNumeric(StepAngleText.text()))
-        return;
-    refuse(StepAngleText,
-           StepAngleText.text().empty() ? "There must be a Step Angle." : NotNumericMessage);
+    const std::string& text = StepAngleText.text();
+    if (text.empty())
+        refuse(StepAngleText, "There must be a Step Angle.");
+    else if (const std::string message = shell::checkNumber(text); !message.empty())
+        refuse(StepAngleText, message);
 }
 
 void AddARC::ExitCommand_Click() {

@@ -58,6 +58,8 @@ private:
     void checkRadialBox(ui::TextBox& box);
     // Shows the message and gives the box the focus back, all selected.
     void refuse(ui::TextBox& box, const std::string& message);
+    // Said both when a radial box is left and when the arc is made.
+    void refuseRadialAbove360(ui::TextBox& box);
     // The checks of the boxes; the input when all pass.
     std::optional<ArcInput> readInput();
     bool refuseProblem(const ArcInput& input);

@@ -2,7 +2,6 @@
 // tables and the feeder list, all or nothing.
 #include "arc/AddARC.h"
 
-#include "arc/ArcMessages.h"
 #include "runtime/Numbers.h"
 #include "store/ProcedureStore.h"
 
@@ -93,7 +92,7 @@ bool AddARC::refuseProblem(const ArcInput& input) {
         refuse(radialBox, "An Arc radial cannot be less than 0.\r\nPlease Correct.");
         break;
     case ArcProblem::RadialAbove360:
-        refuse(radialBox, RadialAbove360Message);
+        refuseRadialAbove360(radialBox);
         break;
     case ArcProblem::NoSweep:
         refuse(ArcEndText,

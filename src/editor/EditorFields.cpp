@@ -2,27 +2,14 @@
 // box is left, and the routines that empty groups of boxes.
 #include "editor/ModifyProcedure.h"
 
-#include "runtime/Numbers.h"
 #include "runtime/Text.h"
+#include "shell/EntryChecks.h"
 
 namespace editor {
 
 namespace {
 
 constexpr int Enter = 13;
-
-const char* const OnlyNumbers = "Enter only numbers please.";
-const char* const HeadingRange = "Only numbers between 0 and 360 please.";
-const std::string NoLatitudeAbove90 = "There are no Latitude values greater than 90.\r\n"
-                                      "                       Please correct.";
-const std::string NoLongitudeAbove180 = "There are no Longitude values greater than 180.\r\n"
-                                        "                       Please correct.";
-const std::string LatitudeMinutesZero = "Latitude degrees is 90. Minutes must be zero.\r\n"
-                                        "                         Please correct.";
-const std::string LongitudeMinutesZero = "Longitude degrees is 180. Minutes must be zero.\r\n"
-                                         "                         Please correct.";
-const std::string MinutesBelow60 = "Minutes must be less than 60.\r\n"
-                                   "            Please correct.";
 
 void onEnter(int keyAscii, ui::TextBox& next) {
     if (keyAscii == Enter)
@@ -32,6 +19,22 @@ void onEnter(int keyAscii, ui::TextBox& next) {
 void upperCase(ui::TextBox& box) {
     if (!box.text().empty())
         box.setText(runtime::toUpper(box.text()));
+}
+
+// Refuses the box when its check gave a message; true when the text passed.
+bool passes(ModifyProcedure& form, ui::TextBox& box, const std::string& refusal) {
+    if (refusal.empty())
+        return true;
+    form.refuse(box, refusal);
+    return false;
+}
+
+// The minutes box keeps its rewritten text whether or not it is refused.
+void checkMinutes(ModifyProcedure& form, ui::TextBox& minutes, const shell::MinutesCheck& check) {
+    if (minutes.text().empty())
+        return;
+    minutes.setText(check.text);
+    passes(form, minutes, check.message);
 }
 
 } // namespace
@@ -69,87 +72,44 @@ void ModifyProcedure::VORFIXText_LostFocus() {
 }
 
 void ModifyProcedure::Alt1Text_LostFocus() {
-    if (!Alt1Text.text().empty() && !runtime::isNumeric(Alt1Text.text()))
-        refuse(Alt1Text, OnlyNumbers);
+    passes(*this, Alt1Text, shell::checkNumber(Alt1Text.text()));
 }
 
 void ModifyProcedure::DistText_LostFocus() {
-    if (!DistText.text().empty() && !runtime::isNumeric(DistText.text()))
-        refuse(DistText, OnlyNumbers);
+    passes(*this, DistText, shell::checkNumber(DistText.text()));
 }
 
 void ModifyProcedure::OnHeadAltText_LostFocus() {
-    if (!OnHeadAltText.text().empty() && !runtime::isNumeric(OnHeadAltText.text()))
-        refuse(OnHeadAltText, OnlyNumbers);
+    passes(*this, OnHeadAltText, shell::checkNumber(OnHeadAltText.text()));
 }
 
 void ModifyProcedure::HeadingText_LostFocus() {
-    const std::string& text = HeadingText.text();
-    if (text.empty())
-        return;
-    if (!runtime::isNumeric(text))
-        refuse(HeadingText, OnlyNumbers);
-    else if (const double v = runtime::val(text); v < 0 || v > 360)
-        refuse(HeadingText, HeadingRange);
+    passes(*this, HeadingText, shell::checkHeading(HeadingText.text()));
 }
 
 void ModifyProcedure::DDMLatText_LostFocus() {
-    const std::string& text = DDMLatText.text();
-    if (text.empty())
-        return;
-    if (!runtime::isNumeric(text))
-        refuse(DDMLatText, OnlyNumbers);
-    else if (runtime::val(text) > 90)
-        refuse(DDMLatText, NoLatitudeAbove90);
+    passes(*this, DDMLatText, shell::checkLatitudeDegrees(DDMLatText.text()));
 }
 
 void ModifyProcedure::DDMLongText_LostFocus() {
-    const std::string& text = DDMLongText.text();
-    if (text.empty())
-        return;
-    if (!runtime::isNumeric(text))
-        refuse(DDMLongText, OnlyNumbers);
-    else if (runtime::val(text) > 180)
-        refuse(DDMLongText, NoLongitudeAbove180);
+    passes(*this, DDMLongText, shell::checkLongitudeDegrees(DDMLongText.text()));
 }
-
-namespace {
-
-// The minutes box of a coordinate: rewritten in the minutes format, then
-// held against the degrees (none at the pole or the date line) and 60.
-void checkMinutes(ModifyProcedure& form, ui::TextBox& minutes, const ui::TextBox& degrees,
-                  double maxDegrees, const std::string& mustBeZero) {
-    if (minutes.text().empty())
-        return;
-    if (!runtime::isNumeric(minutes.text())) {
-        form.refuse(minutes, OnlyNumbers);
-        return;
-    }
-    minutes.setText(runtime::formatMinutes(runtime::val(minutes.text())));
-    const double value = runtime::val(minutes.text());
-    if (runtime::val(degrees.text()) == maxDegrees && value > 0)
-        form.refuse(minutes, mustBeZero);
-    else if (value >= 60)
-        form.refuse(minutes, MinutesBelow60);
-}
-
-} // namespace
 
 void ModifyProcedure::DMMLatText_LostFocus() {
-    checkMinutes(*this, DMMLatText, DDMLatText, 90, LatitudeMinutesZero);
+    checkMinutes(*this, DMMLatText,
+                 shell::checkLatitudeMinutes(DMMLatText.text(), DDMLatText.text()));
 }
 
 void ModifyProcedure::DMMLongText_LostFocus() {
-    checkMinutes(*this, DMMLongText, DDMLongText, 180, LongitudeMinutesZero);
+    checkMinutes(*this, DMMLongText,
+                 shell::checkLongitudeMinutes(DMMLongText.text(), DDMLongText.text()));
 }
 
 void ModifyProcedure::OnHeadDistText_LostFocus() {
     const std::string& text = OnHeadDistText.text();
-    if (text.empty())
+    if (text.empty() || !passes(*this, OnHeadDistText, shell::checkNumber(text)))
         return;
-    if (!runtime::isNumeric(text)) {
-        refuse(OnHeadDistText, OnlyNumbers);
-    } else if (OnHeadAltText.text().empty()) {
+    if (OnHeadAltText.text().empty()) {
         MsgBox("There must be an ONHDG Altitude if there is an ONHDG Distance.");
         OnHeadAltText.setFocus();
     }
@@ -157,13 +117,9 @@ void ModifyProcedure::OnHeadDistText_LostFocus() {
 
 void ModifyProcedure::InterceptHeadingText_LostFocus() {
     const std::string& text = InterceptHeadingText.text();
-    if (text.empty())
+    if (text.empty() || !passes(*this, InterceptHeadingText, shell::checkHeading(text)))
         return;
-    if (!runtime::isNumeric(text)) {
-        refuse(InterceptHeadingText, OnlyNumbers);
-    } else if (const double v = runtime::val(text); v < 0 || v > 360) {
-        refuse(InterceptHeadingText, HeadingRange);
-    } else if (AddNavText.text().empty() && FixNameText.text().empty()) {
+    if (AddNavText.text().empty() && FixNameText.text().empty()) {
         MsgBox(
             "Entering an Intercept Heading requires\r\na Fly2 Navaid ID or Fix be entered also.");
         AddNavText.setFocus();
@@ -185,11 +141,7 @@ void ModifyProcedure::BlankAltVorBoxes() {
 }
 
 std::string ModifyProcedure::StripParentheses(const std::string& text) {
-    if (text.empty() || text.front() != '(')
-        return text;
-    if (text.size() == 1)
-        return "";
-    return text.substr(1, text.size() - 2);
+    return shell::StripParentheses(text);
 }
 
 } // namespace editor

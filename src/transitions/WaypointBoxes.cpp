@@ -5,7 +5,7 @@
 #include "reference/FixLookup.h"
 #include "reference/NavaidLookup.h"
 #include "runtime/Text.h"
-#include "transitions/FieldChecks.h"
+#include "shell/EntryChecks.h"
 
 #include <initializer_list>
 
@@ -105,12 +105,14 @@ void RunwayForm::RWVORFIXText_LostFocus() {
 }
 
 void RunwayForm::RWDDMLatText_Change() {
-    if (const std::string message = checkLatitudeDegrees(RWDDMLatText.text()); !message.empty())
+    if (const std::string message = shell::checkLatitudeDegrees(RWDDMLatText.text());
+        !message.empty())
         refuse(RWDDMLatText, message);
 }
 
 void RunwayForm::RWDMMLatText_LostFocus() {
-    const MinutesCheck check = checkLatitudeMinutes(RWDMMLatText.text(), RWDDMLatText.text());
+    const shell::MinutesCheck check =
+        shell::checkLatitudeMinutes(RWDMMLatText.text(), RWDDMLatText.text());
     if (check.text != RWDMMLatText.text())
         RWDMMLatText.setText(check.text);
     if (!check.message.empty())
@@ -118,12 +120,14 @@ void RunwayForm::RWDMMLatText_LostFocus() {
 }
 
 void RunwayForm::RWDDMLongText_LostFocus() {
-    if (const std::string message = checkLongitudeDegrees(RWDDMLongText.text()); !message.empty())
+    if (const std::string message = shell::checkLongitudeDegrees(RWDDMLongText.text());
+        !message.empty())
         refuse(RWDDMLongText, message);
 }
 
 void RunwayForm::RWDMMLongText_LostFocus() {
-    const MinutesCheck check = checkLongitudeMinutes(RWDMMLongText.text(), RWDDMLongText.text());
+    const shell::MinutesCheck check =
+        shell::checkLongitudeMinutes(RWDMMLongText.text(), RWDDMLongText.text());
     if (check.text != RWDMMLongText.text())
         RWDMMLongText.setText(check.text);
     if (!check.message.empty())
@@ -131,17 +135,17 @@ void RunwayForm::RWDMMLongText_LostFocus() {
 }
 
 void RunwayForm::RWHeadingText_LostFocus() {
-    if (const std::string message = checkHeading(RWHeadingText.text()); !message.empty())
+    if (const std::string message = shell::checkHeading(RWHeadingText.text()); !message.empty())
         refuse(RWHeadingText, message);
 }
 
 void RunwayForm::RWDistText_LostFocus() {
-    if (const std::string message = checkNumber(RWDistText.text()); !message.empty())
+    if (const std::string message = shell::checkNumber(RWDistText.text()); !message.empty())
         refuse(RWDistText, message);
 }
 
 void RunwayForm::RWAlt1Text_LostFocus() {
-    if (const std::string message = checkNumber(RWAlt1Text.text()); !message.empty())
+    if (const std::string message = shell::checkNumber(RWAlt1Text.text()); !message.empty())
         refuse(RWAlt1Text, message);
 }
 

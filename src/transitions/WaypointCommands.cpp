@@ -2,7 +2,7 @@
 #include "transitions/RunwayForm.h"
 
 #include "runtime/Numbers.h"
-#include "transitions/FieldChecks.h"
+#include "shell/EntryChecks.h"
 #include "transitions/RunwayRows.h"
 
 #include <charconv>
@@ -141,7 +141,7 @@ void RunwayForm::SaveUserDefinedWaypoint(int row) {
     fix.Name = name;
     if (lat) {
         fix.TypeOfID = RwFixIDText.text();
-        RwFixIDText.setText(StripParentheses(fix.TypeOfID));
+        RwFixIDText.setText(shell::StripParentheses(fix.TypeOfID));
         fix.HemLat = RWNLatOption.value() ? "N" : "S";
         fix.HemLong = RWELongOption.value() ? "E" : "W";
         zeroIfEmpty({&RWDDMLatText, &RWDMMLatText, &RWDDMLongText, &RWDMMLongText});
@@ -297,7 +297,7 @@ void RunwayForm::PrintRWLatLong(int k) {
     ClearRWLatLongs();
     const store::FixRecord fix = m.WorkFixes[k];
     RWFixNameText.setText(fix.Name);
-    RwFixIDText.setText(StripParentheses(fix.TypeOfID));
+    RwFixIDText.setText(shell::StripParentheses(fix.TypeOfID));
     if (!fix.VOR.empty()) {
         RWVORFIXText.setText(fix.VOR);
         RWHeadingText.setText(decimalText(fix.Heading));

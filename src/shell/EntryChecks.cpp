@@ -1,8 +1,8 @@
-#include "transitions/FieldChecks.h"
+#include "shell/EntryChecks.h"
 
 #include "runtime/Numbers.h"
 
-namespace transitions {
+namespace shell {
 
 namespace {
 
@@ -28,8 +28,10 @@ MinutesCheck checkMinutes(std::string_view minutes, std::string_view degrees, do
         return {};
     if (!runtime::isNumeric(minutes))
         return {std::string(minutes), OnlyNumbers};
-    const double value = runtime::val(minutes);
-    MinutesCheck result{runtime::formatMinutes(value), {}};
+    // The rewritten text is what stays in the box, so it is what is held
+    // against the limits: 59.9999999 becomes "60.00" and is refused.
+    MinutesCheck result{runtime::formatMinutes(runtime::val(minutes)), {}};
+    const double value = runtime::val(result.text);
     if (runtime::val(degrees) == limit && value > 0)
         result.message = pleaseCorrect(atLimit, 25);
     else if (value >= 60)
@@ -78,4 +80,4 @@ std::string StripParentheses(std::string_view text) {
     return std::string(text.substr(1, text.size() - 2));
 }
 
-} // namespace transitions
+} // namespace shell

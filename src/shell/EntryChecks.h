@@ -3,10 +3,11 @@
 #include <string>
 #include <string_view>
 
-// The checks of the transition editor's numeric and coordinate boxes. Each
-// returns the message that refuses the text, or "" when it passes; an empty
-// box always passes.
-namespace transitions {
+// The checks of the numeric and coordinate entry boxes that the procedure
+// editor, the transition editor and the arc generator share. Each returns
+// the message that refuses the text, or "" when it passes; an empty box
+// always passes.
+namespace shell {
 
 std::string checkNumber(std::string_view text);
 std::string checkHeading(std::string_view text);
@@ -14,7 +15,8 @@ std::string checkLatitudeDegrees(std::string_view text);
 std::string checkLongitudeDegrees(std::string_view text);
 
 // A minutes box: its text rewritten in the minutes format (when numeric),
-// and the refusal, if any, given the degrees box beside it.
+// and the refusal, if any, of that rewritten value given the degrees box
+// beside it.
 struct MinutesCheck {
     std::string text;
     std::string message;
@@ -25,4 +27,4 @@ MinutesCheck checkLongitudeMinutes(std::string_view minutes, std::string_view de
 // "(CF)" -> "CF"; any text not starting with "(" stays as it is.
 std::string StripParentheses(std::string_view text);
 
-} // namespace transitions
+} // namespace shell
