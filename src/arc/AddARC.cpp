@@ -56,7 +56,8 @@ AddARC::AddARC(ui::App& app, shell::Module1& m)
 }
 
 void AddARC::Form_Load() {
-    StepAngleText.setText(m_.StepAngle);
+    // The settings file keeps the angle in its printed form (" 10 ").
+    StepAngleText.setText(runtime::trim(m_.StepAngle));
 }
 
 void AddARC::Form_Unload() {

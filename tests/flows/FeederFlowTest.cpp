@@ -76,7 +76,7 @@ TEST_F(Flow, FeedersWithADMEArcAreSavedWithTheAirportAndReadBack) {
     user.click(rw.AddArcCommand);
     ASSERT_TRUE(arcForm.visible());
     // The settings file's step angle, as its line reads.
-    EXPECT_EQ(arcForm.StepAngleText.text(), " 10 ");
+    EXPECT_EQ(arcForm.StepAngleText.text(), "10");
     user.click(arcForm.SelectNavaidCommand);
     ASSERT_TRUE(search.visible());
     user.typeInto(search.SearchText, "sea");
