@@ -2,9 +2,7 @@
 // procedure tables keep their layout.
 #include "EditorScreen.h"
 #include "Invariant.h"
-#include "StandIns.h"
 
-#include <functional>
 #include <random>
 #include <sstream>
 
@@ -48,19 +46,17 @@ protected:
         const std::string mode = pick(std::vector<std::string>{"E", "T", "D", "S"});
         log << "open " << mode << "\n";
         m->BackToMenu = store::False;
+        const auto saved = m->DataFolder / "KSEA.txt";
         if (mode == "D" || mode == "S") {
             // The airport as saved last, else the sample.
-            const auto saved = m->DataFolder / "KSEA.txt";
-            const std::string content =
-                std::filesystem::exists(saved) ? runtime::readWholeFile(saved) : sampleKSEA();
-            openModify(mode, content);
+            openModify(mode, std::filesystem::exists(saved) ? runtime::readWholeFile(saved)
+                                                            : sampleKSEA());
         } else {
-            std::filesystem::remove(m->DataFolder / "KSEA.txt");
+            std::filesystem::remove(saved);
             openCreate(mode);
         }
     }
-
-    void typeBox(ui::TextBox& box, const std::string& text) {
+    void type(ui::TextBox& box, const std::string& text) {
         log << "type " << box.name() << " '" << text << "'\n";
         user.replaceText(box, text);
     }
@@ -68,6 +64,7 @@ protected:
         log << "click " << control.name() << "\n";
         user.click(control);
     }
+    std::string altitude() { return std::to_string(1000 * (1 + below(9))); }
 
     void step() {
         if (!ed->isLoaded() || !ed->visible() || m->BackToMenu != store::False) {
@@ -83,26 +80,25 @@ protected:
         case 0:
         case 1:
         case 2:
-            typeBox(ed->AddNavText, pick(navaids));
+            type(ed->AddNavText, pick(navaids));
             if (below(3) == 0)
-                typeBox(ed->Alt1Text, std::to_string(1000 * (1 + below(9))));
+                type(ed->Alt1Text, altitude());
             if (ed->isSIDMode() && below(4) == 0)
-                typeBox(ed->OnHeadAltText, "1500");
+                type(ed->OnHeadAltText, "1500");
             if (ed->isSIDMode() && below(6) == 0)
-                typeBox(ed->InterceptHeadingText, "250");
+                type(ed->InterceptHeadingText, "250");
             click(ed->AddWaypointCommand);
             break;
         case 3: {
             // A new fix by latitude and longitude, or a known one by name.
             const bool known = below(2) == 0 && m->Store.FixCount > 0;
-            const std::string name = known ? m->Store.Fixes[1 + below(m->Store.FixCount)].Name
-                                           : "RF" + std::to_string(++fixNumber);
-            typeBox(ed->FixNameText, name);
+            type(ed->FixNameText, known ? m->Store.Fixes[1 + below(m->Store.FixCount)].Name
+                                        : "RF" + std::to_string(++fixNumber));
             if (!known) {
-                typeBox(ed->DDMLatText, "47");
-                typeBox(ed->DMMLatText, std::to_string(below(60)));
-                typeBox(ed->DDMLongText, "122");
-                typeBox(ed->DMMLongText, std::to_string(below(60)));
+                type(ed->DDMLatText, "47");
+                type(ed->DMMLatText, std::to_string(below(60)));
+                type(ed->DDMLongText, "122");
+                type(ed->DMMLongText, std::to_string(below(60)));
             }
             click(ed->AddWaypointCommand);
             break;
@@ -117,37 +113,33 @@ protected:
             break;
         case 6:
             if (below(2) == 0)
-                typeBox(ed->Alt1Text, std::to_string(1000 * (1 + below(9))));
+                type(ed->Alt1Text, altitude());
             click(ed->ModifyWaypointCommand);
             break;
         case 7:
-            click(ed->DeleteWaypointCommand);
-            break;
         case 8:
-            click(below(2) == 0 ? ed->MoveUp : ed->MoveDown);
-            break;
         case 9:
-            click(ed->ClearDataCommand);
-            break;
         case 10:
-            click(ed->NextProcedureCommand);
+            click(*pick(std::vector<ui::Control*>{&ed->DeleteWaypointCommand, &ed->MoveUp,
+                                                  &ed->MoveDown, &ed->ClearDataCommand,
+                                                  &ed->NextProcedureCommand}));
             break;
         case 11:
             click(ed->AddAnotherProcedureCommand);
             if (ed->ProcedureNameText.text().empty())
-                typeBox(ed->ProcedureNameText, pick(names));
+                type(ed->ProcedureNameText, pick(names));
             if (ed->RwText1.text().empty())
-                typeBox(ed->RwText1, "16L");
+                type(ed->RwText1, "16L");
             break;
         case 12:
             if (below(3) == 0)
                 click(ed->DeleteProcedureCommand);
             break;
         case 13:
-            typeBox(ed->runwayBox(1 + below(3)), pick(runways));
+            type(ed->runwayBox(1 + below(3)), pick(runways));
             break;
         case 14:
-            typeBox(ed->ProcedureNameText, pick(names));
+            type(ed->ProcedureNameText, pick(names));
             break;
         case 15:
             if (below(4) == 0)
@@ -181,7 +173,6 @@ TEST_P(RandomCommands, KeepTheTableLayout) {
                            << lastCommands();
         ASSERT_FALSE(t.app.ended()) << lastCommands();
     }
-    EXPECT_EQ(checkInvariant(*m), "");
     EXPECT_GT(answers.shown, 0);
 }
 
