@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <stdexcept>
@@ -18,8 +19,12 @@ public:
 
     static bool fits(int index) { return index >= 1 && index <= Capacity; }
 
-    Row& operator[](int index) { return rows_.at(checked(index)); }
-    const Row& operator[](int index) const { return rows_.at(checked(index)); }
+    Row& operator[](int index) {
+        const std::size_t row = checked(index);
+        touched_ = std::max(touched_, row);
+        return rows_[row];
+    }
+    const Row& operator[](int index) const { return rows_[checked(index)]; }
 
     // The row, or an empty one past the capacity: walks that look at the row
     // after the last one in use stay inside the table.
@@ -28,9 +33,12 @@ public:
         return fits(index) ? rows_[static_cast<std::size_t>(index)] : empty;
     }
 
+    // Only rows ever handed out for writing can hold anything, so clearing
+    // stops there: the tables are cleared on every opening and save.
     void clear() {
-        for (auto& row : rows_)
-            row = Row{};
+        for (std::size_t i = 1; i <= touched_; ++i)
+            rows_[i] = Row{};
+        touched_ = 0;
     }
 
 private:
@@ -41,6 +49,7 @@ private:
         return static_cast<std::size_t>(index);
     }
     std::vector<Row> rows_;
+    std::size_t touched_ = 0;
 };
 
 // Runway identifiers of each STAR: (star, slot), both 1-based. A STAR's list
@@ -55,7 +64,11 @@ public:
     static bool fits(int star, int slot) {
         return star >= 1 && star <= Stars && slot >= 1 && slot <= Slots;
     }
-    std::string& operator()(int star, int slot) { return cells_.at(checked(star, slot)); }
+    std::string& operator()(int star, int slot) {
+        const std::size_t cell = checked(star, slot);
+        touched_ = std::max(touched_, cell + 1);
+        return cells_[cell];
+    }
     const std::string& operator()(int star, int slot) const {
         return cells_.at(checked(star, slot));
     }
@@ -64,8 +77,9 @@ public:
         return fits(star, slot) ? cells_[checked(star, slot)] : empty;
     }
     void clear() {
-        for (auto& cell : cells_)
-            cell.clear();
+        for (std::size_t i = 0; i < touched_; ++i)
+            cells_[i].clear();
+        touched_ = 0;
     }
 
 private:
@@ -75,6 +89,7 @@ private:
         return static_cast<std::size_t>((star - 1) * Slots + (slot - 1));
     }
     std::vector<std::string> cells_;
+    std::size_t touched_ = 0;
 };
 
 } // namespace store
