@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build ccache g++ clang clang-format libfuzzer-14-dev libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev
-          xvfb xauth imagemagick xdotool)
+          xvfb xauth imagemagick xdotool fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
