@@ -1,8 +1,6 @@
 // Rules 3 and 4: focus moves, LostFocus, and clicks behind a refusal.
 #include "TestScreen.h"
 
-#include "support/TestApp.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,28 +8,23 @@ using testing::ElementsAre;
 
 namespace {
 
-struct FocusTest : testing::Test {
-    FocusTest() {
-        h.user.start(screen);
-        screen.log.clear();
-    }
-    support::TestApp h;
-    TestScreen screen{h.app};
-};
+using FocusTest = ScreenTest;
 
-TEST_F(FocusTest, ShowingAScreenFocusesItsFirstControlInTabOrder) {
-    EXPECT_TRUE(screen.IdentText.hasFocus());
-}
-
-TEST_F(FocusTest, LostFocusRunsAfterTheMove) {
+TEST_F(FocusTest, LostFocusRunsAfterTheMoveByTheUserOrInCode) {
+    EXPECT_TRUE(screen.IdentText.hasFocus()) << "the first control in tab order";
     h.user.click(screen.NameText);
-    EXPECT_TRUE(screen.NameText.hasFocus());
-    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in NameText"));
-}
-
-TEST_F(FocusTest, SetFocusInCodeIsAMoveToo) {
     screen.OtherText.setFocus();
-    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in OtherText"));
+    h.user.doubleClick(screen.IdentText);
+    screen.WaypointList.AddItem("SEA");
+    screen.WaypointList.AddItem("OLM");
+    h.user.select(screen.WaypointList, 1);
+    h.user.doubleClick(screen.WaypointList, 0);
+    EXPECT_THAT(screen.log,
+                ElementsAre("IdentText_LostFocus, focus in NameText",
+                            "NameText_LostFocus, focus in OtherText",
+                            "OtherText_LostFocus, focus in IdentText", "IdentText_DblClick",
+                            "IdentText_LostFocus, focus in WaypointList", "WaypointList_Click 1",
+                            "WaypointList_Click 0", "WaypointList_DblClick"));
 }
 
 TEST_F(FocusTest, TwoRefusingBoxesDoNotBounceTheFocus) {
@@ -50,31 +43,25 @@ TEST_F(FocusTest, TwoRefusingBoxesDoNotBounceTheFocus) {
     EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus"));
 }
 
-TEST_F(FocusTest, SetFocusOnADisabledOrHiddenControlDoesNothing) {
-    screen.NameText.setEnabled(false);
-    screen.NameText.setFocus();
-    screen.OtherText.setVisible(false);
-    screen.OtherText.setFocus();
-    screen.HemFrame.setVisible(false);
-    screen.NorthOption.setFocus();
-    EXPECT_TRUE(screen.IdentText.hasFocus());
-    EXPECT_TRUE(screen.log.empty());
-}
-
-TEST_F(FocusTest, SetFocusOnAHiddenScreenDoesNothing) {
-    TestScreen other(h.app, "Other");
-    other.load();
-    other.NameText.setFocus();
-    EXPECT_TRUE(screen.IdentText.hasFocus());
-}
-
-TEST_F(FocusTest, DisablingOrHidingTheFocusedControlDropsTheFocusSilently) {
+TEST_F(FocusTest, DisabledOrHiddenControlsNeitherTakeNorKeepTheFocus) {
+    // Losing the focus this way runs no LostFocus.
     screen.IdentText.setEnabled(false);
     EXPECT_EQ(h.app.focusOwner(), nullptr);
     screen.NameText.setFocus();
     screen.NameText.setVisible(false);
     EXPECT_EQ(h.app.focusOwner(), nullptr);
+
+    screen.HemFrame.setVisible(false);
+    TestScreen other(h.app, "Other");
+    other.load();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&screen.IdentText, &screen.NameText,
+                                                              &screen.NorthOption, &other.NameText})
+        c->setFocus();
+    EXPECT_EQ(h.app.focusOwner(), nullptr);
+
     h.user.click(screen.OkCommand);
+    screen.hide();
+    EXPECT_EQ(h.app.focusOwner(), nullptr);
     EXPECT_THAT(screen.log, ElementsAre("OkCommand_Click"));
 }
 
@@ -106,39 +93,22 @@ TEST_F(FocusTest, ARefusingLostFocusStopsTheClickItInterrupted) {
     EXPECT_EQ(screen.log.size(), 4u);
 }
 
-TEST_F(FocusTest, AClickIsLostWhenLostFocusDisablesTheButton) {
+TEST_F(FocusTest, NoClickReachesADisabledControl) {
     screen.IdentText.LostFocus = [this] { screen.OkCommand.setEnabled(false); };
     h.user.click(screen.OkCommand);
-    EXPECT_TRUE(screen.log.empty());
-}
-
-TEST_F(FocusTest, ClicksOnOptionsAndCheckBoxesSetTheValueBeforeClick) {
-    screen.SouthOption.Click = [this] {
-        screen.log.push_back(std::string("South ") + (screen.SouthOption.value() ? "on" : "off") +
-                             ", North " + (screen.NorthOption.value() ? "on" : "off"));
-    };
-    screen.FloatCheck.Click = [this] {
-        screen.log.push_back("Float " + std::to_string(screen.FloatCheck.value()));
-    };
-    h.user.click(screen.SouthOption);
-    h.user.click(screen.FloatCheck);
-    h.user.click(screen.FloatCheck);
-    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in SouthOption",
-                                        "South on, North off", "Float 1", "Float 0"));
-}
-
-TEST_F(FocusTest, AClickOnADisabledButtonDoesNothing) {
-    screen.OkCommand.setEnabled(false);
-    h.user.click(screen.OkCommand);
-    EXPECT_TRUE(screen.IdentText.hasFocus());
-    EXPECT_TRUE(screen.log.empty());
-}
-
-TEST_F(FocusTest, ControlsInADisabledFrameTakeNoClicks) {
     screen.HemFrame.setEnabled(false);
     h.user.click(screen.SouthOption);
     EXPECT_FALSE(screen.SouthOption.value());
     EXPECT_TRUE(screen.log.empty());
+}
+
+TEST_F(FocusTest, ClicksOnOptionsAndCheckBoxesSetTheValueBeforeClick) {
+    h.user.click(screen.SouthOption);
+    h.user.click(screen.FloatCheck);
+    h.user.click(screen.FloatCheck);
+    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in SouthOption",
+                                        "SouthOption_Click, North off", "FloatCheck_Click 1",
+                                        "FloatCheck_Click 0"));
 }
 
 TEST_F(FocusTest, TabFollowsTheTabOrderSkippingWhatCannotTakeTheFocus) {
@@ -157,23 +127,7 @@ TEST_F(FocusTest, TabFollowsTheTabOrderSkippingWhatCannotTakeTheFocus) {
     EXPECT_EQ(screen.log.front(), "IdentText_LostFocus, focus in NameText");
 }
 
-TEST_F(FocusTest, ListSelectionByTheUserFiresClickEachTimeAndDoubleClickAfterIt) {
-    screen.WaypointList.AddItem("SEA");
-    screen.WaypointList.AddItem("OLM");
-    h.user.select(screen.WaypointList, 1);
-    h.user.doubleClick(screen.WaypointList, 0);
-    EXPECT_THAT(screen.log,
-                ElementsAre("IdentText_LostFocus, focus in WaypointList", "WaypointList_Click 1",
-                            "WaypointList_Click 0", "WaypointList_DblClick"));
-}
-
-TEST_F(FocusTest, DoubleClickOnABoxFocusesItFirst) {
-    h.user.doubleClick(screen.NameText);
-    EXPECT_THAT(screen.log,
-                ElementsAre("IdentText_LostFocus, focus in NameText", "NameText_DblClick"));
-}
-
-TEST_F(FocusTest, ShowingAnotherScreenMovesTheFocusIntoIt) {
+TEST_F(FocusTest, ShowingAnotherScreenMovesTheFocusIntoItAndBack) {
     TestScreen other(h.app, "Other");
     other.show();
     EXPECT_TRUE(other.IdentText.hasFocus());
@@ -186,12 +140,6 @@ TEST_F(FocusTest, ShowingAnotherScreenMovesTheFocusIntoIt) {
     other.NameText.setFocus();
     screen.show();
     EXPECT_TRUE(screen.OtherText.hasFocus());
-}
-
-TEST_F(FocusTest, HidingTheScreenWithTheFocusRunsNoLostFocus) {
-    screen.hide();
-    EXPECT_EQ(h.app.focusOwner(), nullptr);
-    EXPECT_TRUE(screen.log.empty());
 }
 
 } // namespace

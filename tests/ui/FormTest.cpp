@@ -2,8 +2,6 @@
 // the end of the program.
 #include "TestScreen.h"
 
-#include "support/TestApp.h"
-
 #include "runtime/RuntimeError.h"
 
 #include <gmock/gmock.h>
@@ -25,7 +23,6 @@ public:
             hide();
             this->app().show("TestScreen");
         };
-        FailCommand.Click = [] { throw runtime::RuntimeError(53); };
     }
     void Form_Load() override { ran.push_back("Menu Form_Load"); }
     void Form_Unload() override {
@@ -35,7 +32,6 @@ public:
 
     ui::CommandButton EditCommand{*this, "EditCommand"};
     ui::CommandButton ExitCommand{*this, "ExitCommand"};
-    ui::CommandButton FailCommand{*this, "FailCommand"};
     std::vector<std::string> ran;
 };
 
@@ -45,41 +41,25 @@ struct FormTest : testing::Test {
     TestScreen& screen = h.app.add<TestScreen>();
 };
 
-TEST_F(FormTest, ShowLoadsOnceThenShows) {
-    EXPECT_FALSE(screen.isLoaded());
-    screen.show();
-    screen.hide();
-    screen.show();
-    EXPECT_TRUE(screen.isLoaded());
-    EXPECT_TRUE(screen.visible());
-    EXPECT_THAT(screen.log, ElementsAre("Form_Load"));
-}
-
-TEST_F(FormTest, LoadRunsFormLoadWithoutShowing) {
-    screen.load();
-    EXPECT_TRUE(screen.isLoaded());
-    EXPECT_FALSE(screen.visible());
-    EXPECT_THAT(screen.log, ElementsAre("Form_Load"));
-}
-
 TEST_F(FormTest, UnloadRunsFormUnloadAndPutsBackTheDesignState) {
+    screen.unload();
+    EXPECT_TRUE(screen.log.empty()) << "not loaded: nothing runs";
     screen.show();
     screen.setCaption("Changed");
     screen.IdentText.setText("KSEA");
     screen.IdentText.setForeColor(ui::colors::Red);
     screen.IdentText.setMaxLength(2);
     screen.NameText.setEnabled(false);
-    screen.OkCommand.setCaption("Save");
     screen.SouthOption.setValue(true);
     screen.FloatCheck.setValue(1);
     screen.WaypointList.AddItem("SEA");
     screen.WaypointList.setListIndex(0);
     screen.OtherText.setVisible(false);
+    screen.unloadAgain = true; // from inside Form_Unload: no second run
     screen.log.clear();
 
     screen.unload();
 
-    EXPECT_THAT(screen.log, ElementsAre("Form_Unload"));
     EXPECT_FALSE(screen.isLoaded());
     EXPECT_FALSE(screen.visible());
     EXPECT_EQ(screen.caption(), "Test Screen");
@@ -87,7 +67,6 @@ TEST_F(FormTest, UnloadRunsFormUnloadAndPutsBackTheDesignState) {
     EXPECT_EQ(screen.IdentText.foreColor(), ui::colors::ButtonText);
     EXPECT_EQ(screen.IdentText.maxLength(), 4);
     EXPECT_TRUE(screen.NameText.enabled());
-    EXPECT_EQ(screen.OkCommand.caption(), "OK");
     EXPECT_TRUE(screen.NorthOption.value());
     EXPECT_FALSE(screen.SouthOption.value());
     EXPECT_EQ(screen.FloatCheck.value(), 0);
@@ -100,45 +79,19 @@ TEST_F(FormTest, UnloadRunsFormUnloadAndPutsBackTheDesignState) {
     EXPECT_THAT(screen.log, ElementsAre("Form_Unload", "Form_Load"));
 }
 
-TEST_F(FormTest, UnloadFromInsideFormUnloadDoesNotRecurse) {
-    screen.show();
-    screen.log.clear();
-    int calls = 0;
-    struct Reentrant : TestScreen {
-        using TestScreen::TestScreen;
-        int* calls = nullptr;
-        void Form_Unload() override {
-            ++*calls;
-            unload();
-        }
-    } reentrant(h.app, "Reentrant");
-    reentrant.calls = &calls;
-    reentrant.show();
-    reentrant.unload();
-    EXPECT_EQ(calls, 1);
-    EXPECT_FALSE(reentrant.isLoaded());
-}
-
-TEST_F(FormTest, UnloadOfAFormNotLoadedDoesNothing) {
-    screen.unload();
-    EXPECT_TRUE(screen.log.empty());
-}
-
-TEST_F(FormTest, ScreensAreFoundByNameAndType) {
-    EXPECT_EQ(&h.app.form("Menu"), &menu);
+TEST_F(FormTest, ShowLoadsOnceAndScreensReachEachOtherThroughTheApp) {
     EXPECT_EQ(&h.app.get<TestScreen>(), &screen);
-    EXPECT_EQ(h.app.findForm("Nowhere"), nullptr);
     EXPECT_THROW(h.app.form("Nowhere"), std::out_of_range);
-    EXPECT_EQ(screen.find("OkCommand"), &screen.OkCommand);
-    EXPECT_EQ(screen.find("Nothing"), nullptr);
-}
-
-TEST_F(FormTest, ScreensReachEachOtherThroughTheApp) {
+    screen.load();
+    EXPECT_FALSE(screen.visible());
     h.user.start(menu);
     h.user.click(menu.EditCommand);
     EXPECT_FALSE(menu.visible());
     EXPECT_TRUE(screen.visible());
     EXPECT_TRUE(screen.IdentText.hasFocus());
+    screen.hide();
+    screen.show();
+    EXPECT_THAT(screen.log, ElementsAre("Form_Load"));
 }
 
 TEST_F(FormTest, EndStopsTheHandlerAndClosesEveryWindowWithoutUnloadEvents) {
@@ -192,29 +145,18 @@ TEST_F(FormTest, AMessageAnsweredAfterTheEndRunsNoMoreHandlerCode) {
 }
 
 TEST_F(FormTest, AnUnhandledErrorGoesToTheHookAndEndsTheProgram) {
-    int number = 0;
-    h.app.onUnhandledError = [&](std::exception_ptr e) {
-        try {
-            std::rethrow_exception(e);
-        } catch (const runtime::RuntimeError& error) {
-            number = error.number();
-        }
-    };
+    menu.EditCommand.Click = [] { throw runtime::RuntimeError(53); };
     h.user.start(menu);
-    h.user.click(menu.FailCommand);
-    EXPECT_EQ(number, 53);
-    EXPECT_TRUE(h.app.ended());
-}
-
-TEST_F(FormTest, WithoutAHookAnUnhandledErrorReachesTheTest) {
-    h.user.start(menu);
-    EXPECT_THROW(h.user.click(menu.FailCommand), runtime::RuntimeError);
+    EXPECT_THROW(h.user.click(menu.EditCommand), runtime::RuntimeError) << "no hook";
     EXPECT_FALSE(h.app.ended());
-}
-
-TEST_F(FormTest, ClockAndProgramFolderAreInjected) {
-    EXPECT_EQ(h.app.today(), "12/6/2026");
-    EXPECT_EQ(h.app.programFolder(), h.programFolder.path());
+    bool hooked = false;
+    h.app.onUnhandledError = [&](std::exception_ptr e) {
+        EXPECT_THROW(std::rethrow_exception(e), runtime::RuntimeError);
+        hooked = true;
+    };
+    h.user.click(menu.EditCommand);
+    EXPECT_TRUE(hooked);
+    EXPECT_TRUE(h.app.ended());
 }
 
 } // namespace

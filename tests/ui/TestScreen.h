@@ -1,6 +1,9 @@
 #pragma once
 
+#include "support/TestApp.h"
 #include "ui/Forms.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -16,19 +19,20 @@ public:
         SouthOption.placeIn(HemFrame);
         IdentText.setMaxLength(4);
         OkCommand.setCaption("OK");
-        NorthOption.setCaption("N");
         NorthOption.setValue(true);
-        SouthOption.setCaption("S");
-        FloatCheck.setCaption("Floating");
-        NoteLabel.setCaption("Ident");
 
         wire(IdentText);
         wire(NameText);
         wire(OtherText);
         OkCommand.Click = [this] { log.push_back("OkCommand_Click"); };
-        NorthOption.Click = [this] { log.push_back("NorthOption_Click"); };
-        SouthOption.Click = [this] { log.push_back("SouthOption_Click"); };
-        FloatCheck.Click = [this] { log.push_back("FloatCheck_Click"); };
+        // Values as the handler sees them: set before Click runs.
+        SouthOption.Click = [this] {
+            log.push_back(std::string("SouthOption_Click, North ") +
+                          (NorthOption.value() ? "on" : "off"));
+        };
+        FloatCheck.Click = [this] {
+            log.push_back("FloatCheck_Click " + std::to_string(FloatCheck.value()));
+        };
         WaypointList.Click = [this] {
             log.push_back("WaypointList_Click " + std::to_string(WaypointList.listIndex()));
         };
@@ -56,9 +60,12 @@ public:
     }
 
     void Form_Load() override { log.push_back("Form_Load"); }
-    void Form_Unload() override { log.push_back("Form_Unload"); }
+    void Form_Unload() override {
+        log.push_back("Form_Unload");
+        if (unloadAgain)
+            unload();
+    }
 
-    ui::Label NoteLabel{*this, "NoteLabel"};
     ui::TextBox IdentText{*this, "IdentText"};
     ui::TextBox NameText{*this, "NameText"};
     ui::CommandButton OkCommand{*this, "OkCommand"};
@@ -74,4 +81,15 @@ public:
     ui::TextBox* refuse = nullptr;
     bool upperCase = false;
     int swallow = -1;
+    bool unloadAgain = false;
+};
+
+// The screen started, its focus in IdentText, its log empty.
+struct ScreenTest : testing::Test {
+    ScreenTest() {
+        h.user.start(screen);
+        screen.log.clear();
+    }
+    support::TestApp h;
+    TestScreen screen{h.app};
 };
