@@ -1,41 +1,36 @@
 #include "ShellFixture.h"
 
-#include "runtime/TextFiles.h"
 #include "shell/Registry.h"
 
 namespace shelltest {
 
-TEST_F(ShellTest, LocatorDoneRemembersTheChosenFolderAndLoadsTheTables) {
+TEST_F(ShellTest, NoSettingsAndNoRegistryValueOpensTheLocatorWhoseDoneRemembersTheFolder) {
     installReferenceFiles();
     const auto chosen = folder() / "Chosen Sim";
     std::filesystem::create_directories(chosen / "PMDG");
     startProgram();
+    EXPECT_FALSE(menu->visible());
     ASSERT_TRUE(locator->visible());
+    EXPECT_EQ(m->LocatorMode, "F");
+    EXPECT_EQ(locator->Frame1.caption(), "Find Fly II");
+    EXPECT_EQ(m->NavaidTable.size(), 0);
+    EXPECT_FALSE(runtime::fileExists(folder() / "Vextrel.INI"));
+
     locator->Dir1.setPath(folder().string());
-    const int entry = [&] {
-        for (int i = 0; i < locator->Dir1.ListCount(); ++i)
-            if (locator->Dir1.List(i) == chosen.string())
-                return i;
-        return -99;
-    }();
-    ASSERT_GE(entry, 0);
-    t.user.select(locator->Dir1, entry);
+    ASSERT_EQ(locator->Dir1.List(0), chosen.string());
+    t.user.select(locator->Dir1, 0);
     EXPECT_EQ(m->FlyFolder, chosen.string());
     t.user.click(locator->FindDoneCommand);
     EXPECT_EQ(fileText("Flenmar.INI"), chosen.string() + "\r\n");
-    EXPECT_EQ(m->SettingsPath, folder() / "Flenmar.INI");
     EXPECT_TRUE(menu->visible());
     EXPECT_FALSE(locator->isLoaded());
     EXPECT_EQ(m->NavaidTable.size(), 3);
-
     // The next start finds the folder through the locator's settings.
     EXPECT_EQ(shell::ReadSimulatorFolder(folder()), chosen.string());
 }
 
 TEST_F(ShellTest, LocatorOpenedLaterLooksForOtherDataAndKeepsTheSimulatorFolder) {
-    const auto sim = installSimulator();
-    installReferenceFiles();
-    startProgram();
+    startInstalled();
     t.app.dispatch([&] { locator->show(); });
     EXPECT_EQ(locator->Frame1.caption(), "Find PIC Data");
     EXPECT_EQ(locator->Label1.caption(),
@@ -46,14 +41,6 @@ TEST_F(ShellTest, LocatorOpenedLaterLooksForOtherDataAndKeepsTheSimulatorFolder)
     t.user.click(locator->FindDoneCommand);
     EXPECT_EQ(m->FlyFolder, sim.string());
     EXPECT_EQ(fileText("Flenmar.INI"), sim.string() + "\r\n");
-}
-
-TEST_F(ShellTest, ClosingTheLocatorBringsTheMenuBack) {
-    installReferenceFiles();
-    startProgram();
-    t.user.close(*locator);
-    EXPECT_TRUE(menu->visible());
-    EXPECT_FALSE(t.app.ended());
 }
 
 } // namespace shelltest

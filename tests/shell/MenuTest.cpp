@@ -2,23 +2,8 @@
 
 namespace shelltest {
 
-class MenuTest : public ShellTest {
-protected:
-    void SetUp() override {
-        sim = installSimulator();
-        installReferenceFiles();
-        startProgram();
-    }
-    std::vector<std::string> listed() const {
-        std::vector<std::string> names;
-        for (int i = 0; i < pick->FileList.ListCount(); ++i)
-            names.push_back(pick->FileList.List(i));
-        return names;
-    }
-    std::filesystem::path sim;
-};
-
-TEST_F(MenuTest, NewAirportButtonsOpenTheEditorInCreateMode) {
+TEST_F(ShellTest, ButtonsSetTheModeAndOpenTheEditorOrTheAirportListAndOopsComesBack) {
+    startInstalled();
     t.user.click(menu->CreateDP);
     EXPECT_EQ(editor->opened, std::vector<std::string>{"E create "});
     EXPECT_EQ(m->DataFolder, sim / "PMDG");
@@ -26,36 +11,41 @@ TEST_F(MenuTest, NewAirportButtonsOpenTheEditorInCreateMode) {
     editor->unload();
     t.user.click(menu->CreateSTAR);
     EXPECT_EQ(editor->opened.back(), "T create ");
-}
+    editor->unload();
 
-TEST_F(MenuTest, ModifyListsTheAirportFilesAndNarrowsByTypedPrefix) {
     t.user.click(menu->ModifySTAR);
-    ASSERT_TRUE(pick->visible());
+    EXPECT_TRUE(pick->visible());
     EXPECT_EQ(m->EditMode, "S");
     EXPECT_TRUE(m->IsModify);
-    EXPECT_EQ(pick->caption(), "Airport Select");
+    t.user.click(pick->DoneCommand);
+    EXPECT_FALSE(pick->isLoaded());
+    EXPECT_TRUE(menu->visible());
+    t.user.click(menu->ModifyDP);
+    EXPECT_EQ(m->EditMode, "D");
+    EXPECT_TRUE(pick->visible());
+}
+
+TEST_F(ShellTest, ModifyListsTheAirportFilesByTypedPrefixAndOpensTheOneClicked) {
+    startInstalled();
+    t.user.click(menu->ModifySTAR);
+    ASSERT_TRUE(pick->visible());
+    t.user.typeInto(pick->PickICAO, "k");
     EXPECT_EQ(listed(), (std::vector<std::string>{"KLAX.txt", "KSEA.txt"}));
-    t.user.typeInto(pick->PickICAO, "ks");
-    EXPECT_EQ(pick->FileList.pattern(), "ks*");
+    t.user.typeInto(pick->PickICAO, "s");
     EXPECT_EQ(listed(), std::vector<std::string>{"KSEA.txt"});
     t.user.typeInto(pick->PickICAO, "x");
     EXPECT_TRUE(listed().empty());
     t.user.replaceText(pick->PickICAO, "\b");
     EXPECT_EQ(pick->FileList.pattern(), "*");
-    EXPECT_EQ(listed().size(), 2u);
-}
 
-TEST_F(MenuTest, ClickingAFileOpensTheEditorOnIt) {
-    t.user.click(menu->ModifyDP);
-    t.user.typeInto(pick->PickICAO, "K");
     t.user.select(pick->FileList, 1);
-    EXPECT_EQ(editor->opened, std::vector<std::string>{"D modify KSEA.txt"});
+    EXPECT_EQ(editor->opened, std::vector<std::string>{"S modify KSEA.txt"});
     EXPECT_EQ(m->AirportFileName, "KSEA.txt");
     EXPECT_TRUE(editor->visible());
     EXPECT_FALSE(pick->isLoaded());
-}
 
-TEST_F(MenuTest, EditorThatDeclinesSendsTheUserBackToTheMenu) {
+    // An editor that declines the file sends the user back to the menu.
+    editor->unload();
     editor->declineOnLoad = true;
     t.user.click(menu->ModifySTAR);
     t.user.select(pick->FileList, 0);
@@ -64,25 +54,13 @@ TEST_F(MenuTest, EditorThatDeclinesSendsTheUserBackToTheMenu) {
     EXPECT_FALSE(pick->isLoaded());
 }
 
-TEST_F(MenuTest, OopsReturnsToTheMenuAndKeepsTheMode) {
-    t.user.click(menu->ModifySTAR);
-    t.user.click(pick->DoneCommand);
-    EXPECT_FALSE(pick->isLoaded());
-    EXPECT_TRUE(menu->visible());
-    EXPECT_EQ(m->EditMode, "S");
-    t.user.click(menu->ModifyDP);
-    EXPECT_EQ(m->EditMode, "D");
-    EXPECT_TRUE(pick->visible());
-}
-
-TEST_F(MenuTest, MissingDataFolderNamesTheSimulatorFolderAndEnds) {
+TEST_F(ShellTest, MissingDataFolderNamesTheSimulatorFolderAndEnds) {
+    startInstalled();
     std::filesystem::remove_all(sim / "PMDG");
-    t.messages.expect("I could not find the PMDG 777 data files in " + sim.string() +
-                          ".\r\nPlease insure the 777 PMDG folder has been created within the "
-                          "Fly2 folder.\r\nThis program can not run without the data files and "
-                          "must now terminate.",
-                      ui::Buttons::OK, ui::Icon::Critical, ui::DefaultButton::First,
-                      "Program termination.", ui::answers::OK);
+    expectTermination("I could not find the PMDG 777 data files in " + sim.string() +
+                      ".\r\nPlease insure the 777 PMDG folder has been created within the Fly2 "
+                      "folder.\r\nThis program can not run without the data files and must now "
+                      "terminate.");
     t.user.click(menu->ModifyDP);
     EXPECT_TRUE(t.app.ended());
 }

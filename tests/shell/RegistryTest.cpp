@@ -3,27 +3,23 @@
 
 #include <gtest/gtest.h>
 
-using shell::CRegistry_Manipulation;
-using shell::ReadRegistryString;
-
-TEST(Registry, SimulatorPathComesFromTheLocatorSettings) {
+TEST(Registry, SimulatorPathComesTrimmedFromTheLocatorSettingsAndOtherValuesDefault) {
     support::TempFolder folder;
     EXPECT_EQ(shell::ReadSimulatorFolder(folder.path()), "");
     folder.write("Flenmar.INI", "");
     EXPECT_EQ(shell::ReadSimulatorFolder(folder.path()), "");
     folder.write("Flenmar.INI", "   /games/fly  \r\nsecond line\r\n");
     EXPECT_EQ(shell::ReadSimulatorFolder(folder.path()), "/games/fly");
-    // Other keys and values have their default.
-    EXPECT_EQ(ReadRegistryString(folder.path(), "Terminal Reality", "Fly! II", "other", "dflt"),
-              "dflt");
-    EXPECT_EQ(ReadRegistryString(folder.path(), "Microsoft\\Microsoft Games\\Flight Simulator",
-                                 "7.0", "path", ""),
+    for (const char* key : {"other", "*"})
+        EXPECT_EQ(shell::ReadRegistryString(folder.path(), "Terminal Reality", "Fly! II", key, "x"),
+                  "x");
+    EXPECT_EQ(shell::ReadRegistryString(
+                  folder.path(), "Microsoft\\Microsoft Games\\Flight Simulator", "7.0", "path", ""),
               "");
-    EXPECT_EQ(ReadRegistryString(folder.path(), "Terminal Reality", "Fly! II", "*", "x"), "x");
 }
 
 TEST(Registry, AppNameIsTrimmedAndDefaultsToTheProduct) {
-    CRegistry_Manipulation registry(".");
+    shell::CRegistry_Manipulation registry(".");
     registry.setAppName("  Terminal Reality ");
     EXPECT_EQ(registry.AppName(), "Terminal Reality");
     registry.setAppName("");

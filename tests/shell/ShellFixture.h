@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/TextFiles.h"
 #include "shell/FindFlyForm.h"
 #include "shell/InitialLoad.h"
 #include "shell/Module1.h"
@@ -58,12 +59,10 @@ protected:
     }
     std::filesystem::path folder() const { return t.programFolder.path(); }
     // A simulator folder with two airport files and a matching settings file.
-    std::filesystem::path installSimulator(const std::string& author = "Ann Author") {
-        const auto sim = folder() / "sim";
+    void installSimulator() {
         t.programFolder.write("sim/PMDG/KSEA.txt", "FIXES\r\nENDFIXES\r\n");
         t.programFolder.write("sim/PMDG/KLAX.txt", "FIXES\r\nENDFIXES\r\n");
-        t.programFolder.write("Vextrel.INI", sim.string() + "\r\n" + author + "\r\n 10 \r\n");
-        return sim;
+        t.programFolder.write("Vextrel.INI", sim.string() + "\r\nAnn Author\r\n 10 \r\n");
     }
     void installReferenceFiles(bool navaids = true) {
         if (navaids)
@@ -71,9 +70,28 @@ protected:
         t.programFolder.write("AllFlyAirports.txt", Airports);
         t.programFolder.write("UserFixes.txt", UserFixes);
     }
-    std::string fileText(const std::string& name) const;
+    // The usual start: simulator, settings and reference files in place.
+    void startInstalled() {
+        installSimulator();
+        installReferenceFiles();
+        startProgram();
+    }
+    std::vector<std::string> listed() const {
+        std::vector<std::string> names;
+        for (int i = 0; i < pick->FileList.ListCount(); ++i)
+            names.push_back(pick->FileList.List(i));
+        return names;
+    }
+    std::string fileText(const std::string& name) const {
+        return runtime::readWholeFile(folder() / name);
+    }
+    void expectTermination(const std::string& message) {
+        t.messages.expect(message, ui::Buttons::OK, ui::Icon::Critical, ui::DefaultButton::First,
+                          "Program termination.", ui::answers::OK);
+    }
 
     support::TestApp t;
+    const std::filesystem::path sim = folder() / "sim";
     std::unique_ptr<shell::Module1> m = std::make_unique<shell::Module1>();
     shell::InitialLoad* menu;
     shell::PickFile* pick;
