@@ -64,10 +64,14 @@ void ModifyProcedure::HeadingText_KeyPress(int& KeyAscii) {
 }
 
 void ModifyProcedure::FixIDText_LostFocus() {
+    if (!passes(*this, FixIDText, shell::checkName(FixIDText.text())))
+        return;
     upperCase(FixIDText);
 }
 
 void ModifyProcedure::VORFIXText_LostFocus() {
+    if (!passes(*this, VORFIXText, shell::checkName(VORFIXText.text())))
+        return;
     upperCase(VORFIXText);
 }
 

@@ -2,6 +2,7 @@
 
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
+#include "shell/EntryChecks.h"
 #include "store/AirportReader.h"
 
 #include <filesystem>
@@ -171,6 +172,10 @@ void ModifyProcedure::ProcedureNameText_KeyPress(int& KeyAscii) {
 }
 
 void ModifyProcedure::ProcedureNameText_LostFocus() {
+    if (const std::string refusal = shell::checkName(ProcedureNameText.text()); !refusal.empty()) {
+        refuse(ProcedureNameText, refusal);
+        return;
+    }
     ProcedureNameText.setText(runtime::toUpper(ProcedureNameText.text()));
     // The file keeps a SID's rows together by name: two neighbouring SIDs
     // of one name would be written, and read back, as one.

@@ -6,6 +6,7 @@
 #include "reference/FixLookup.h"
 #include "reference/NavaidLookup.h"
 #include "runtime/Text.h"
+#include "shell/EntryChecks.h"
 
 namespace editor {
 
@@ -59,6 +60,10 @@ void ModifyProcedure::AddNavText_LostFocus() {
     m.UseWorkFixes = store::False;
     if (AddNavText.text().empty())
         return;
+    if (const std::string refusal = shell::checkName(AddNavText.text()); !refusal.empty()) {
+        refuse(AddNavText, refusal);
+        return;
+    }
     AddNavText.setText(runtime::toUpper(AddNavText.text()));
     const std::string id = AddNavText.text();
     if (reference::LookUpNavaid(m.NavaidTable, id, m.Reference))
@@ -96,6 +101,10 @@ void ModifyProcedure::AddNavText_LostFocus() {
 void ModifyProcedure::FixNameText_LostFocus() {
     if (FixNameText.text().empty())
         return;
+    if (const std::string refusal = shell::checkName(FixNameText.text()); !refusal.empty()) {
+        refuse(FixNameText, refusal);
+        return;
+    }
     FixNameText.setText(runtime::toUpper(FixNameText.text()));
     const std::string name = FixNameText.text();
     m.Store.FixesDefined = store::True;

@@ -41,6 +41,12 @@ MinutesCheck checkMinutes(std::string_view minutes, std::string_view degrees, do
 
 } // namespace
 
+std::string checkName(std::string_view text) {
+    return text.find(' ') == std::string_view::npos
+               ? std::string()
+               : "A name in the airport file cannot hold spaces.\r\nPlease correct.";
+}
+
 std::string checkNumber(std::string_view text) {
     return text.empty() || runtime::isNumeric(text) ? std::string() : OnlyNumbers;
 }

@@ -24,6 +24,11 @@ struct MinutesCheck {
 MinutesCheck checkLatitudeMinutes(std::string_view minutes, std::string_view degrees);
 MinutesCheck checkLongitudeMinutes(std::string_view minutes, std::string_view degrees);
 
+// Names, identifiers and ID texts become single tokens of the airport file,
+// where a space separates tokens: a name holding one would be read back as
+// something else.
+std::string checkName(std::string_view text);
+
 // "(CF)" -> "CF"; any text not starting with "(" stays as it is.
 std::string StripParentheses(std::string_view text);
 

@@ -27,6 +27,10 @@ void RunwayForm::RWAddNavText_LostFocus() {
     m.UseWorkFixes = store::True;
     if (RWAddNavText.text().empty())
         return;
+    if (const std::string refusal = shell::checkName(RWAddNavText.text()); !refusal.empty()) {
+        refuse(RWAddNavText, refusal);
+        return;
+    }
     upperCase(RWAddNavText);
     const std::string name = RWAddNavText.text();
     if (reference::LookUpNavaid(m.NavaidTable, name, m.Reference))
@@ -69,6 +73,10 @@ void RunwayForm::RWFixNameText_LostFocus() {
         c->setEnabled(true);
     if (RWFixNameText.text().empty())
         return;
+    if (const std::string refusal = shell::checkName(RWFixNameText.text()); !refusal.empty()) {
+        refuse(RWFixNameText, refusal);
+        return;
+    }
     upperCase(RWFixNameText);
     // With an entry selected the boxes are being edited for Modify: offering
     // to add the fix as a new waypoint would only lead to Add's refusal.
@@ -97,10 +105,18 @@ void RunwayForm::RWFixNameText_LostFocus() {
 }
 
 void RunwayForm::RwFixIDText_LostFocus() {
+    if (const std::string refusal = shell::checkName(RwFixIDText.text()); !refusal.empty()) {
+        refuse(RwFixIDText, refusal);
+        return;
+    }
     upperCase(RwFixIDText);
 }
 
 void RunwayForm::RWVORFIXText_LostFocus() {
+    if (const std::string refusal = shell::checkName(RWVORFIXText.text()); !refusal.empty()) {
+        refuse(RWVORFIXText, refusal);
+        return;
+    }
     upperCase(RWVORFIXText);
 }
 
