@@ -42,9 +42,10 @@ MinutesCheck checkMinutes(std::string_view minutes, std::string_view degrees, do
 } // namespace
 
 std::string checkName(std::string_view text) {
-    return text.find(' ') == std::string_view::npos
+    // The user-fix file quotes its texts and has no escape for a quote.
+    return text.find_first_of(" \"") == std::string_view::npos
                ? std::string()
-               : "A name in the airport file cannot hold spaces.\r\nPlease correct.";
+               : "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.";
 }
 
 std::string checkNumber(std::string_view text) {

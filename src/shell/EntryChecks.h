@@ -25,8 +25,9 @@ MinutesCheck checkLatitudeMinutes(std::string_view minutes, std::string_view deg
 MinutesCheck checkLongitudeMinutes(std::string_view minutes, std::string_view degrees);
 
 // Names, identifiers and ID texts become single tokens of the airport file,
-// where a space separates tokens: a name holding one would be read back as
-// something else.
+// where a space separates tokens, and quoted texts of the user-fix file: a
+// name holding a space or a double quote would be read back as something
+// else.
 std::string checkName(std::string_view text);
 
 // "(CF)" -> "CF"; any text not starting with "(" stays as it is.

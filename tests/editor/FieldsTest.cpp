@@ -63,9 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"IdUpperCased", "", None, &ModifyProcedure::FixIDText, "ab", "", "AB"},
         // A space would split the name into two tokens of the airport file.
         FieldCase{"FixNameWithSpace", "", None, &ModifyProcedure::FixNameText, "my fix",
-                  "A name in the airport file cannot hold spaces.\r\nPlease correct.", "my fix"},
+                  "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
+                  "my fix"},
         FieldCase{"ProcedureNameWithSpace", "", None, &ModifyProcedure::ProcedureNameText,
-                  "SUMMA 1", "A name in the airport file cannot hold spaces.\r\nPlease correct.",
+                  "SUMMA 1",
+                  "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
                   "SUMMA 1"},
         FieldCase{"AltitudeNotNumeric", "", None, &ModifyProcedure::Alt1Text, "12A", OnlyNumbers,
                   "12A"},

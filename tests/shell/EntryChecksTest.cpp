@@ -34,8 +34,10 @@ TEST(EntryChecks, RefusalsAndRewrites) {
         std::string text, degrees, expected;
     } rows[] = {
         {shell::checkName, nullptr, "OLM270", "", ""},
+        {shell::checkName, nullptr, "OLM\"270", "",
+         "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct."},
         {shell::checkName, nullptr, "OLM 270", "",
-         "A name in the airport file cannot hold spaces.\r\nPlease correct."},
+         "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct."},
         {shell::checkNumber, nullptr, "", "", ""},
         {shell::checkNumber, nullptr, " -2.5 ", "", ""},
         {shell::checkNumber, nullptr, "12A", "", Numbers},

@@ -49,7 +49,7 @@ TEST_F(Waypoints, RefusedInputSaysWhyKeepsTheFocusThereAndChangesNothing) {
          &dist},
         {{{&alt, "12A"}}, numbers, &alt},
         {{{&fix, "NEW FX"}},
-         "A name in the airport file cannot hold spaces.\r\nPlease correct.",
+         "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
          &fix},
         {{{&dist, "1.2.3"}}, numbers, &dist},
         {{{&hdg, "361"}}, range, &hdg},
