@@ -71,9 +71,7 @@ void AddARC::SelectNavaidCommand_Click() {
 }
 
 void AddARC::refuse(ui::TextBox& box, const std::string& message) {
-    MsgBox(message);
-    box.setFocus();
-    box.selectAll();
+    shell::refuseBox(box, message);
 }
 
 void AddARC::ArcText_LostFocus() {

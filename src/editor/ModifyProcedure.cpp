@@ -1,6 +1,7 @@
 #include "editor/ModifyProcedure.h"
 
 #include "runtime/Numbers.h"
+#include "shell/EntryChecks.h"
 
 namespace editor {
 
@@ -172,14 +173,11 @@ void ModifyProcedure::coverInterceptONHDG(bool covered) {
 }
 
 void ModifyProcedure::refuse(ui::TextBox& box, const std::string& message) {
-    MsgBox(message);
-    box.setFocus();
-    box.selectAll();
+    shell::refuseBox(box, message);
 }
 
 void ModifyProcedure::ShowTableFull(const std::string& table, int limit, const std::string& unit) {
-    MsgBox("The " + table + " table is full." + "\r\n" + "It holds at most" +
-           runtime::printedNumber(limit) + " " + unit + ".");
+    MsgBox(shell::tableFullMessage(table, limit, unit));
 }
 
 } // namespace editor

@@ -1,6 +1,8 @@
 #include "shell/EntryChecks.h"
 
 #include "runtime/Numbers.h"
+#include "ui/Form.h"
+#include "ui/TextBox.h"
 
 namespace shell {
 
@@ -40,6 +42,17 @@ MinutesCheck checkMinutes(std::string_view minutes, std::string_view degrees, do
 }
 
 } // namespace
+
+void refuseBox(ui::TextBox& box, const std::string& message) {
+    box.form().MsgBox(message);
+    box.setFocus();
+    box.selectAll();
+}
+
+std::string tableFullMessage(const std::string& table, int limit, const std::string& unit) {
+    return "The " + table + " table is full.\r\nIt holds at most" + runtime::printedNumber(limit) +
+           " " + unit + ".";
+}
 
 std::string checkName(std::string_view text) {
     // The user-fix file quotes its texts and has no escape for a quote.

@@ -7,6 +7,10 @@
 // editor, the transition editor and the arc generator share. Each returns
 // the message that refuses the text, or "" when it passes; an empty box
 // always passes.
+namespace ui {
+class TextBox;
+}
+
 namespace shell {
 
 std::string checkNumber(std::string_view text);
@@ -29,6 +33,13 @@ MinutesCheck checkLongitudeMinutes(std::string_view minutes, std::string_view de
 // name holding a space or a double quote would be read back as something
 // else.
 std::string checkName(std::string_view text);
+
+// A refused box: the message, then the focus back with the whole text
+// selected, so the next key replaces it.
+void refuseBox(ui::TextBox& box, const std::string& message);
+
+// The message of a command that would need a row past a table's capacity.
+std::string tableFullMessage(const std::string& table, int limit, const std::string& unit);
 
 // "(CF)" -> "CF"; any text not starting with "(" stays as it is.
 std::string StripParentheses(std::string_view text);

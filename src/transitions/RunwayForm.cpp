@@ -1,6 +1,7 @@
 #include "transitions/RunwayForm.h"
 
 #include "runtime/Numbers.h"
+#include "shell/EntryChecks.h"
 #include "transitions/RunwayRows.h"
 
 #include <initializer_list>
@@ -123,14 +124,11 @@ void RunwayForm::refreshCounterLabel() {
 }
 
 void RunwayForm::refuse(ui::TextBox& box, const std::string& message) {
-    MsgBox(message);
-    box.setFocus();
-    box.selectAll();
+    shell::refuseBox(box, message);
 }
 
 void RunwayForm::showTableFull(const std::string& table, int limit, const std::string& unit) {
-    MsgBox("The " + table + " table is full." + "\r\n" + "It holds at most" +
-           runtime::printedNumber(limit) + " " + unit + ".");
+    MsgBox(shell::tableFullMessage(table, limit, unit));
 }
 
 bool RunwayForm::runwayTableFull() {
