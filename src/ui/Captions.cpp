@@ -10,53 +10,19 @@
 
 namespace ui {
 
-void Label::setCaption(std::string caption) {
+void Captioned::setCaption(std::string caption) {
     if (caption_ == caption)
         return;
     caption_ = std::move(caption);
     changed(Property::Caption);
 }
 
-void Label::saveDesign() {
+void Captioned::saveDesign() {
     Control::saveDesign();
     designCaption_ = caption_;
 }
 
-void Label::restoreDesign() {
-    Control::restoreDesign();
-    setCaption(designCaption_);
-}
-
-void Frame::setCaption(std::string caption) {
-    if (caption_ == caption)
-        return;
-    caption_ = std::move(caption);
-    changed(Property::Caption);
-}
-
-void Frame::saveDesign() {
-    Control::saveDesign();
-    designCaption_ = caption_;
-}
-
-void Frame::restoreDesign() {
-    Control::restoreDesign();
-    setCaption(designCaption_);
-}
-
-void CommandButton::setCaption(std::string caption) {
-    if (caption_ == caption)
-        return;
-    caption_ = std::move(caption);
-    changed(Property::Caption);
-}
-
-void CommandButton::saveDesign() {
-    Control::saveDesign();
-    designCaption_ = caption_;
-}
-
-void CommandButton::restoreDesign() {
+void Captioned::restoreDesign() {
     Control::restoreDesign();
     setCaption(designCaption_);
 }
@@ -64,13 +30,6 @@ void CommandButton::restoreDesign() {
 void CommandButton::clickedByUser() {
     if (Click)
         Click();
-}
-
-void OptionButton::setCaption(std::string caption) {
-    if (caption_ == caption)
-        return;
-    caption_ = std::move(caption);
-    changed(Property::Caption);
 }
 
 bool OptionButton::sameGroup(const Control& other) const {
@@ -90,14 +49,12 @@ void OptionButton::setValue(bool on) {
 }
 
 void OptionButton::saveDesign() {
-    Control::saveDesign();
-    designCaption_ = caption_;
+    Captioned::saveDesign();
     designValue_ = value_;
 }
 
 void OptionButton::restoreDesign() {
-    Control::restoreDesign();
-    setCaption(designCaption_);
+    Captioned::restoreDesign();
     if (value_ != designValue_) {
         value_ = designValue_;
         changed(Property::Value);
@@ -110,13 +67,6 @@ void OptionButton::clickedByUser() {
         Click();
 }
 
-void CheckBox::setCaption(std::string caption) {
-    if (caption_ == caption)
-        return;
-    caption_ = std::move(caption);
-    changed(Property::Caption);
-}
-
 void CheckBox::setValue(int value) {
     if (value_ == value)
         return;
@@ -125,14 +75,12 @@ void CheckBox::setValue(int value) {
 }
 
 void CheckBox::saveDesign() {
-    Control::saveDesign();
-    designCaption_ = caption_;
+    Captioned::saveDesign();
     designValue_ = value_;
 }
 
 void CheckBox::restoreDesign() {
-    Control::restoreDesign();
-    setCaption(designCaption_);
+    Captioned::restoreDesign();
     setValue(designValue_);
 }
 

@@ -1,19 +1,16 @@
 #pragma once
 
-#include "ui/Control.h"
+#include "ui/Captioned.h"
 
 #include <string>
 
 namespace ui {
 
-class CheckBox : public Control {
+class CheckBox : public Captioned {
 public:
-    CheckBox(Form& form, std::string name) : Control(form, std::move(name)) {}
+    CheckBox(Form& form, std::string name) : Captioned(form, std::move(name)) {}
     const char* kind() const override { return "CheckBox"; }
     bool focusable() const override { return true; }
-
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption);
 
     // 0 unticked, 1 ticked. Setting it in code fires no event (rule 5).
     int value() const { return value_; }
@@ -28,8 +25,6 @@ protected:
     void clickedByUser() override;
 
 private:
-    std::string caption_;
-    std::string designCaption_;
     int value_ = 0;
     int designValue_ = 0;
 };

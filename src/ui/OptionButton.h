@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Control.h"
+#include "ui/Captioned.h"
 
 #include <string>
 
@@ -8,14 +8,11 @@ namespace ui {
 
 // One of a group of options: those of one form in the same container
 // (frame, or none). At most one of a group is true.
-class OptionButton : public Control {
+class OptionButton : public Captioned {
 public:
-    OptionButton(Form& form, std::string name) : Control(form, std::move(name)) {}
+    OptionButton(Form& form, std::string name) : Captioned(form, std::move(name)) {}
     const char* kind() const override { return "OptionButton"; }
     bool focusable() const override { return true; }
-
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption);
 
     bool value() const { return value_; }
     // Setting true clears the rest of the group. No event (rule 5).
@@ -31,8 +28,6 @@ protected:
 
 private:
     bool sameGroup(const Control& other) const;
-    std::string caption_;
-    std::string designCaption_;
     bool value_ = false;
     bool designValue_ = false;
 };

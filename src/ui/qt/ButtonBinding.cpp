@@ -1,10 +1,9 @@
 #include "ui/qt/ButtonBinding.h"
 
 #include "ui/App.h"
+#include "ui/Captioned.h"
 #include "ui/CheckBox.h"
 #include "ui/CommandButton.h"
-#include "ui/Frame.h"
-#include "ui/Label.h"
 #include "ui/OptionButton.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/Text.h"
@@ -32,12 +31,8 @@ ButtonBinding::ButtonBinding(Application& owner, ui::Control& control, QAbstract
 void ButtonBinding::apply(ui::Property what) {
     switch (what) {
     case ui::Property::Caption:
-        if (auto* b = dynamic_cast<ui::CommandButton*>(&control()))
-            button_.setText(toQt(b->caption()));
-        else if (auto* o = dynamic_cast<ui::OptionButton*>(&control()))
-            button_.setText(toQt(o->caption()));
-        else if (auto* c = dynamic_cast<ui::CheckBox*>(&control()))
-            button_.setText(toQt(c->caption()));
+        if (auto* captioned = dynamic_cast<ui::Captioned*>(&control()))
+            button_.setText(toQt(captioned->caption()));
         break;
     case ui::Property::Value:
         if (auto* o = dynamic_cast<ui::OptionButton*>(&control()))
@@ -69,12 +64,11 @@ CaptionBinding::CaptionBinding(Application& owner, ui::Control& control, QWidget
 void CaptionBinding::apply(ui::Property what) {
     switch (what) {
     case ui::Property::Caption:
-        if (auto* l = dynamic_cast<ui::Label*>(&control())) {
+        if (auto* captioned = dynamic_cast<ui::Captioned*>(&control())) {
             if (auto* label = qobject_cast<QLabel*>(&widget()))
-                label->setText(toQt(l->caption()));
-        } else if (auto* f = dynamic_cast<ui::Frame*>(&control())) {
-            if (auto* box = qobject_cast<QGroupBox*>(&widget()))
-                box->setTitle(toQt(f->caption()));
+                label->setText(toQt(captioned->caption()));
+            else if (auto* box = qobject_cast<QGroupBox*>(&widget()))
+                box->setTitle(toQt(captioned->caption()));
         }
         break;
     case ui::Property::Visible:
