@@ -8,29 +8,14 @@ namespace fs = std::filesystem;
 
 namespace ui {
 
-void DirListBox::setPath(const std::string& path) {
-    const std::string folder = existingFolder(path);
-    const bool differs = folder != path_;
-    path_ = folder;
-    list();
-    changed(Property::Path);
-    if (differs && Change)
-        Change();
-}
-
-void DirListBox::Refresh() {
-    if (!path_.empty())
-        list();
-}
-
 void DirListBox::list() {
     ancestors_.clear();
-    for (fs::path p(path_);; p = p.parent_path()) {
+    for (fs::path p(path());; p = p.parent_path()) {
         ancestors_.push_back(p.string());
         if (p == p.parent_path() || !p.has_relative_path())
             break;
     }
-    setItems(folderEntries(path_, true));
+    setItems(folderEntries(path(), true));
 }
 
 std::string DirListBox::List(int index) const {
@@ -40,7 +25,7 @@ std::string DirListBox::List(int index) const {
     }
     if (index >= ListCount())
         return {};
-    return (fs::path(path_) / items()[static_cast<std::size_t>(index)]).string();
+    return (fs::path(path()) / items()[static_cast<std::size_t>(index)]).string();
 }
 
 std::string DirListBox::shownText(int index) const {
@@ -55,18 +40,10 @@ void DirListBox::doubleClickedByUser() {
         setPath(target);
 }
 
-void DirListBox::saveDesign() {
-    ListControl::saveDesign();
-    designPath_ = path_;
-}
-
 void DirListBox::restoreDesign() {
-    ListControl::restoreDesign();
-    path_ = designPath_;
+    FolderList::restoreDesign();
     ancestors_.clear();
-    if (!path_.empty())
-        list();
-    changed(Property::Path);
+    Refresh();
 }
 
 } // namespace ui

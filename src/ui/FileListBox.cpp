@@ -62,16 +62,6 @@ bool matchesFilePattern(const std::string& name, const std::string& pattern, boo
     }
 }
 
-void FileListBox::setPath(const std::string& path) {
-    const std::string folder = existingFolder(path);
-    const bool differs = folder != path_;
-    path_ = folder;
-    list();
-    changed(Property::Path);
-    if (differs && Change)
-        Change();
-}
-
 void FileListBox::setPattern(const std::string& pattern) {
     const bool differs = pattern != pattern_;
     pattern_ = pattern;
@@ -86,30 +76,22 @@ void FileListBox::setCaseSensitive(bool on) {
     Refresh();
 }
 
-void FileListBox::Refresh() {
-    if (!path_.empty())
-        list();
-}
-
 void FileListBox::list() {
     std::vector<std::string> shown;
-    for (std::string& name : folderEntries(path_, false))
+    for (std::string& name : folderEntries(path(), false))
         if (matchesFilePattern(name, pattern_, caseSensitive_))
             shown.push_back(std::move(name));
     setItems(std::move(shown));
 }
 
 void FileListBox::saveDesign() {
-    ListControl::saveDesign();
-    designPath_ = path_;
+    FolderList::saveDesign();
     designPattern_ = pattern_;
 }
 
 void FileListBox::restoreDesign() {
-    ListControl::restoreDesign();
-    path_ = designPath_;
+    FolderList::restoreDesign();
     pattern_ = designPattern_;
-    changed(Property::Path);
     changed(Property::Pattern);
     Refresh();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ListControl.h"
+#include "ui/FolderList.h"
 
 #include <string>
 
@@ -11,36 +11,27 @@ namespace ui {
 // alternatives, "*.*" is everything, and letters match case-insensitively
 // unless setCaseSensitive(true). Hidden files (leading ".") are left out.
 // Entries are sorted case-insensitively, ties by bytes.
-class FileListBox : public ListControl {
+class FileListBox : public FolderList {
 public:
-    FileListBox(Form& form, std::string name) : ListControl(form, std::move(name)) {}
+    FileListBox(Form& form, std::string name) : FolderList(form, std::move(name)) {}
     const char* kind() const override { return "FileListBox"; }
 
-    const std::string& path() const { return path_; }
-    // A missing folder is error 76. Change when path or pattern changed.
-    void setPath(const std::string& path);
+    // Change when the pattern changed.
     const std::string& pattern() const { return pattern_; }
     void setPattern(const std::string& pattern);
     bool caseSensitive() const { return caseSensitive_; }
     void setCaseSensitive(bool on);
-    // Reads the folder again.
-    void Refresh();
-
     // The selected file's name, "" with none selected.
     std::string FileName() const { return List(listIndex()); }
 
-    Event Change;
-
 protected:
+    void list() override;
     void saveDesign() override;
     void restoreDesign() override;
 
 private:
-    void list();
-    std::string path_;
     std::string pattern_ = "*.*";
     bool caseSensitive_ = false;
-    std::string designPath_;
     std::string designPattern_ = "*.*";
 };
 
