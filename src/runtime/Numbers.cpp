@@ -1,7 +1,7 @@
 #include "runtime/Numbers.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace runtime {
@@ -16,14 +16,21 @@ struct Decimal {
 };
 
 Decimal toDecimal(double magnitude, int digits) {
+    // to_chars rounds exactly as printf does, without the C library's locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, magnitude);
+    const auto out =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, digits - 1);
     Decimal d;
     const char* p = buf;
-    for (; *p != 'e'; ++p)
+    for (; p != out.ptr && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
             d.digits += *p;
-    d.exponent = std::atoi(p + 1);
+    if (p != out.ptr) {
+        const char* exp = p + 1;
+        if (*exp == '+')
+            ++exp;
+        std::from_chars(exp, out.ptr, d.exponent);
+    }
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     return d;
@@ -45,9 +52,8 @@ std::string formatPrinted(double value, int digits) {
         body = d.digits.substr(0, 1);
         if (k > 1)
             body += "." + d.digits.substr(1);
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-        body += exp;
+        const std::string exponent = std::to_string(std::abs(e));
+        body += std::string(e < 0 ? "E-" : "E+") + (exponent.size() < 2 ? "0" : "") + exponent;
     } else if (e >= 0) {
         const int intDigits = e + 1;
         if (k <= intDigits) {
@@ -150,8 +156,12 @@ double val(std::string_view text) {
             number += exp;
         }
     }
-    const double result = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(result) ? result : 0;
+    double result = 0;
+    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+    const auto [end, ec] = std::from_chars(first, number.data() + number.size(), result);
+    if (ec == std::errc::result_out_of_range)
+        return 0;
+    return ec == std::errc() && end != first && std::isfinite(result) ? result : 0;
 }
 
 std::string formatMinutes(double value) {

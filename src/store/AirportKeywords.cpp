@@ -1,5 +1,8 @@
 #include "store/AirportParser.h"
 
+#include "runtime/Text.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -49,8 +52,21 @@ bool readSingle(const std::string& text, float& value) {
 
 } // namespace
 
+void AirportParser::setSection(FileSection section) {
+    // The procedure on this line would be finished under another section.
+    if (touchesProcedure() || sidLegsInLine_ > 0 || starLegsInLine_ > 0)
+        refuse("changes the section in the middle of a procedure line.");
+    section_ = section;
+}
+
+void AirportParser::requireSection(FileSection section, const char* name) {
+    if (section_ != section)
+        refuse("has " + keyword_ + " outside the " + name + " section.");
+}
+
 void AirportParser::onNavaid() {
-    const std::string name = operand();
+    const std::string name =
+        operand(section_ != FileSection::None && section_ != FileSection::Fixes);
     switch (section_) {
     case FileSection::Runways:
         addRunwayRow().Navaid = name;
@@ -74,17 +90,19 @@ void AirportParser::onNavaid() {
 }
 
 void AirportParser::onFrom() {
-    const std::string name = operand();
+    requireSection(FileSection::Runways, "RNWS");
+    const std::string name = operand(true);
     RunwayWaypoint& row = addRunwayRow();
     row.FROM = True;
-    if (SearchForFix(store_.Fixes, name) != 0)
-        row.FIX = name;
-    else
-        row.Navaid = name;
+    // Fix or navaid is decided once the whole file is read.
+    row.Navaid = name;
 }
 
 void AirportParser::onLatLon() {
     FixRecord& fix = lastFix();
+    // The file gives a fix one position; the other would be lost on saving.
+    if (!fix.VOR.empty())
+        refuse("gives the fix " + runtime::clipped(fix.Name) + " both COLOCATED and LATLON.");
     fix.HemLat = operand();
     fix.LatDeg = operand();
     fix.LatMin = operand();
@@ -95,12 +113,16 @@ void AirportParser::onLatLon() {
 
 void AirportParser::onColocated() {
     FixRecord& fix = lastFix();
+    if (!fix.HemLat.empty() || !fix.LatDeg.empty() || !fix.LatMin.empty() || !fix.HemLong.empty() ||
+        !fix.LongDeg.empty() || !fix.LongMin.empty())
+        refuse("gives the fix " + runtime::clipped(fix.Name) + " both LATLON and COLOCATED.");
     const std::string vor = operand();
     float heading = 0;
     float distance = 0;
     for (float* value : {&heading, &distance}) {
         if (!readSingle(operand(), *value))
-            refuse("has a COLOCATED bearing or distance that is not a number (" + token_ + ").");
+            refuse("has a COLOCATED bearing or distance that is not a number (" +
+                   runtime::clipped(token_) + ").");
     }
     fix.VOR = vor;
     fix.Heading = heading;
@@ -112,6 +134,8 @@ void AirportParser::onId() {
 }
 
 void AirportParser::onFloat() {
+    if (section_ == FileSection::SIDs || section_ == FileSection::STARs)
+        procedureTouchedInLine_ = true;
     if (section_ == FileSection::SIDs) {
         lastLegRow().Float = True;
         if (reopened_)
@@ -122,6 +146,8 @@ void AirportParser::onFloat() {
 }
 
 void AirportParser::onAltitude() {
+    if (section_ == FileSection::SIDs || section_ == FileSection::STARs)
+        procedureTouchedInLine_ = true;
     switch (section_) {
     case FileSection::Runways:
         if (runwayCount_ < 1)
@@ -143,7 +169,7 @@ void AirportParser::onAltitude() {
 
 void AirportParser::onFix() {
     store_.FixesDefined = True;
-    const std::string name = operand(section_ == FileSection::Fixes);
+    const std::string name = operand(section_ != FileSection::None);
     switch (section_) {
     case FileSection::Fixes:
         if (fixCount_ >= FixCapacity)
@@ -172,7 +198,11 @@ void AirportParser::onFix() {
 }
 
 void AirportParser::onSid() {
+    requireSection(FileSection::SIDs, "SIDS");
     const std::string name = operand(true);
+    if (procedureNamedInLine_ || sidLegsInLine_ > 0)
+        refuse("has a second SID on one line.", name);
+    procedureNamedInLine_ = true;
     if (sidRowNext_ == 0)
         sidRowNext_ = 1;
     sidRowAt(sidRowNext_).Name = name;
@@ -180,7 +210,11 @@ void AirportParser::onSid() {
 }
 
 void AirportParser::onStar() {
+    requireSection(FileSection::STARs, "STARS");
     const std::string name = operand(true);
+    if (procedureNamedInLine_ || starLegsInLine_ > 0)
+        refuse("has a second STAR on one line.", name);
+    procedureNamedInLine_ = true;
     if (starRowCount_ >= STARCapacity)
         refuse("would need more than " + std::to_string(STARCapacity) + " STAR rows.");
     store_.STARs[starRowCount_ + 1].Name = name;
@@ -189,27 +223,39 @@ void AirportParser::onStar() {
 
 void AirportParser::onRnw() {
     if (section_ == FileSection::Runways) {
-        runwayName_ = operand(true);
+        runwayName_ = runwayOperand();
+        // A second line of the same runway would be read into the first one's
+        // branches, its end point becoming a waypoint.
+        if (std::find(runwaysRead_.begin(), runwaysRead_.end(), runwayName_) != runwaysRead_.end())
+            refuse("gives the runway " + runwayName_ + " a second time.", runwayName_);
+        runwaysRead_.push_back(runwayName_);
         RunwayWaypoint& header = addRunwayRow();
-        operand(true); // FIX or NAVAID: the end point is looked up instead
+        const std::string kind = operand(true);
         const std::string point = operand(true);
-        if (SearchForFix(store_.Fixes, point) != 0)
+        if (kind == "FIX")
             header.FIX = point;
-        else
+        else if (kind == "NAVAID")
             header.Navaid = point;
+        else
+            refuse("has " + runtime::clipped(kind) + " where FIX or NAVAID has to come.", kind);
         return;
     }
-    const std::string id = operand();
     if (section_ == FileSection::SIDs) {
-        if (sidRowNext_ == 0)
-            sidRowNext_ = 1;
+        const std::string id = runwayOperand();
+        // Runways come between the SID's name and its first leg; anywhere else
+        // they would go to the next SID.
+        if (!procedureNamedInLine_ || sidLegsInLine_ > 0)
+            refuse("has RNW " + id + " that belongs to no SID name before it.", id);
         SIDWaypoint& row = sidRowAt(sidRowNext_);
-        for (int slot = 1; slot <= 8; ++slot)
-            if (row.runway(slot).empty()) {
-                row.runway(slot) = id;
-                break;
-            }
+        int slot = 1;
+        while (slot <= 8 && !row.runway(slot).empty())
+            ++slot;
+        if (slot > 8)
+            refuse("gives one SID more than 8 runways.", id);
+        row.runway(slot) = id;
     } else if (section_ == FileSection::STARs) {
+        const std::string id = runwayOperand();
+        procedureTouchedInLine_ = true;
         if (starNumber_ > STARLimit)
             refuse("would need more than " + std::to_string(STARLimit) + " STARs.");
         if (starRunwaySlot_ >= RunwaysPerSTAR)
@@ -217,30 +263,43 @@ void AirportParser::onRnw() {
                    " runways for one STAR.");
         ++starRunwaySlot_;
         store_.STARRunways(starNumber_, starRunwaySlot_) = id;
+    } else {
+        operand();
     }
 }
 
 void AirportParser::onOnhdg() {
-    const std::string altitude = operand();
+    requireSection(FileSection::SIDs, "SIDS");
+    const std::string altitude = operand(true);
     SIDWaypoint& row = legRow();
     row.OnHeadAlt = altitude;
     completeSIDRow(row);
 }
 
 void AirportParser::onNot() {
-    if (sidRowNext_ < 2)
-        refuse("has " + keyword_ + " before the first SID leg.");
+    requireSection(FileSection::SIDs, "SIDS");
+    // Only the on-heading leg just read takes a not-before distance; any
+    // other row would be rewritten, or a row of an earlier SID reopened.
+    const SIDWaypoint* last = sidLegsInLine_ > 0 ? &store_.SIDs[sidRowNext_ - 1] : nullptr;
+    if (!last || last->OnHeadAlt.empty() || !last->OnHeadDist.empty() || !last->Fix.empty() ||
+        !last->VOR.empty() || !last->InterceptHeading.empty())
+        refuse("has NOT BEFORE that does not follow an ONHDG leg.");
+    if (operand() != "BEFORE")
+        refuse("has NOT without BEFORE after it.");
+    const std::string distance = operand(true);
     --sidRowNext_;
-    operand(); // BEFORE
-    store_.SIDs[sidRowNext_].OnHeadDist = operand();
+    store_.SIDs[sidRowNext_].OnHeadDist = distance;
     reopened_ = true;
 }
 
 void AirportParser::onIntercept() {
-    const std::string heading = operand();
-    const std::string toFrom = operand();
-    const std::string kind = operand();
-    const std::string name = operand();
+    requireSection(FileSection::SIDs, "SIDS");
+    const std::string heading = operand(true);
+    const std::string toFrom = operand(true);
+    const std::string kind = operand(true);
+    const std::string name = operand(true);
+    if (kind != "FIX" && kind != "NAVAID")
+        refuse("has " + runtime::clipped(kind) + " where FIX or NAVAID has to come.", kind);
     SIDWaypoint& row = legRow();
     row.InterceptHeading = heading;
     row.InterceptToFrom = toFrom;

@@ -1,8 +1,10 @@
 #include "store/AirportParser.h"
 
 #include "runtime/Numbers.h"
+#include "runtime/Text.h"
 #include "store/RunwayConversion.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace store {
@@ -44,14 +46,20 @@ void AirportParser::refuse(const std::string& reason) const {
 }
 
 void AirportParser::refuse(const std::string& reason, const std::string& token) const {
-    throw ParseRefusal{{false, line_, token,
+    throw ParseRefusal{{false, line_, runtime::clipped(token),
                         "The airport file cannot be read: " + lineText(line_) + " " + reason +
                             "\r\n" + "The file has to be corrected before it can be opened."}};
 }
 
+void AirportParser::refuseAtLine(int lineNumber, const std::string& reason) {
+    line_ = lineNumber;
+    refuse(reason, std::string());
+}
+
 void AirportParser::unknown() const {
-    throw ParseRefusal{{false, line_, keyword_,
-                        "An unknown grammer element (" + keyword_ + ") has popped up in " +
+    const std::string token = runtime::clipped(keyword_);
+    throw ParseRefusal{{false, line_, token,
+                        "An unknown grammer element (" + token + ") has popped up in " +
                             lineText(line_) + " of the airport file." + "\r\n" +
                             "This was caused by either an unknown grammer word or by a defective "
                             "airport file." +
@@ -59,11 +67,33 @@ void AirportParser::unknown() const {
                             "The program will have to terminate so the file can be corrected."}};
 }
 
-const std::string& AirportParser::operand(bool required) {
+const std::string& AirportParser::nextToken() {
     token_ = GetToken(currentLine_, tokenPos_);
+    // UserFixes.txt quotes its texts, so a name with a quote would break it
+    // once the airport's fixes are merged into the user's.
+    if (token_.find('"') != std::string::npos)
+        refuse("has a double quote in " + runtime::clipped(token_) +
+                   "; names in the airport file cannot hold one.",
+               token_);
+    return token_;
+}
+
+const std::string& AirportParser::operand(bool required) {
+    nextToken();
     // An empty name would end its table in the middle.
     if (required && token_.empty())
         refuse("ends before the operand of " + keyword_ + ".");
+    return token_;
+}
+
+// A runway box holds three characters (16L); a longer designator would be
+// cut by the first save in the editor.
+const std::string& AirportParser::runwayOperand() {
+    operand(true);
+    if (token_.size() > 3)
+        refuse("has the runway " + runtime::clipped(token_) +
+                   ", longer than the three characters of a runway designator.",
+               token_);
     return token_;
 }
 
@@ -71,8 +101,11 @@ void AirportParser::parse(std::string line, int lineNumber) {
     currentLine_ = std::move(line);
     tokenPos_ = 1;
     line_ = lineNumber;
+    procedureNamedInLine_ = false;
+    procedureTouchedInLine_ = false;
+    sidLegsInLine_ = 0;
     for (;;) {
-        token_ = GetToken(currentLine_, tokenPos_);
+        nextToken();
         if (token_.empty())
             return;
         keyword_ = token_;
@@ -146,6 +179,7 @@ SIDWaypoint& AirportParser::lastLegRow() {
 void AirportParser::completeSIDRow(SIDWaypoint& row) {
     row.Name = sidName_;
     ++sidRowNext_;
+    ++sidLegsInLine_;
     reopened_ = false;
 }
 
@@ -172,9 +206,23 @@ STARWaypoint& AirportParser::lastSTARRow() {
     return store_.STARs[starRowCount_];
 }
 
+bool AirportParser::touchesProcedure() const {
+    return procedureNamedInLine_ || procedureTouchedInLine_;
+}
+
 void AirportParser::finishLine() {
     if (reopened_)
         closeReopenedRow();
+    const bool hasLegs = section_ == FileSection::SIDs ? sidLegsInLine_ > 0 : starLegsInLine_ > 0;
+    if ((section_ == FileSection::SIDs || section_ == FileSection::STARs) && !hasLegs) {
+        if (touchesProcedure())
+            refuse(std::string("has a ") + (section_ == FileSection::SIDs ? "SID" : "STAR") +
+                       " line without legs.",
+                   section_ == FileSection::SIDs ? sidName_ : starName_);
+        // A line of section keywords only: no procedure to count.
+        if (section_ == FileSection::STARs)
+            return;
+    }
     if (section_ == FileSection::SIDs) {
         if (sidCount_ >= std::numeric_limits<std::int16_t>::max())
             refuse("would count more SID lines than the program can.");
@@ -196,7 +244,23 @@ void AirportParser::finishLine() {
     }
 }
 
+// A FROM point is a fix when the airport defines that fix anywhere in the
+// file: the writer puts FIXES first, so deciding by the fixes read so far
+// would read the same file back differently.
+void AirportParser::classifyFromRows() {
+    for (int i = 1; i <= runwayCount_; ++i) {
+        RunwayWaypoint& row = store_.Runways[i];
+        if (row.FROM == False)
+            continue;
+        std::string name = row.FIX.empty() ? row.Navaid : row.FIX;
+        const bool isFix = SearchForFix(store_.Fixes, name) != 0;
+        row.FIX = isFix ? name : std::string();
+        row.Navaid = isFix ? std::string() : std::move(name);
+    }
+}
+
 void AirportParser::finishFile(ProcedureCounters& counters) {
+    classifyFromRows();
     const ConversionResult converted = ConvertRWArray(store_.Runways);
     if (!converted.ok) {
         line_ = runwayLine_[static_cast<std::size_t>(converted.inputRow)];

@@ -28,6 +28,7 @@ public:
     void parse(std::string line, int lineNumber);
     void finishLine();
     void finishFile(ProcedureCounters& counters);
+    [[noreturn]] void refuseAtLine(int lineNumber, const std::string& reason);
 
 private:
     using Handler = void (AirportParser::*)();
@@ -38,7 +39,9 @@ private:
     static const std::array<Keyword, 21> keywords;
 
     void dispatch();
+    const std::string& nextToken();
     const std::string& operand(bool required = false);
+    const std::string& runwayOperand();
     [[noreturn]] void refuse(const std::string& reason) const;
     [[noreturn]] void refuse(const std::string& reason, const std::string& token) const;
     [[noreturn]] void unknown() const;
@@ -50,6 +53,8 @@ private:
     SIDWaypoint& lastLegRow();
     void completeSIDRow(SIDWaypoint& row);
     void closeReopenedRow();
+    bool touchesProcedure() const;
+    void classifyFromRows();
     STARWaypoint& addSTARRow();
     STARWaypoint& lastSTARRow();
 
@@ -59,14 +64,16 @@ private:
     void onColocated();
     void onId();
     void onFloat();
-    void onFixes() { section_ = FileSection::Fixes; }
+    void setSection(FileSection section);
+    void requireSection(FileSection section, const char* name);
+    void onFixes() { setSection(FileSection::Fixes); }
     void onFix();
-    void onRnws() { section_ = FileSection::Runways; }
-    void onSids() { section_ = FileSection::SIDs; }
+    void onRnws() { setSection(FileSection::Runways); }
+    void onSids() { setSection(FileSection::SIDs); }
     void onSid();
-    void onStars() { section_ = FileSection::STARs; }
+    void onStars() { setSection(FileSection::STARs); }
     void onStar();
-    void onSectionEnd() { section_ = FileSection::None; }
+    void onSectionEnd() { setSection(FileSection::None); }
     void onRnw();
     void onOnhdg();
     void onNot();
@@ -98,6 +105,13 @@ private:
     // NOT BEFORE steps back onto the on-heading row just completed; it stays
     // open for a following FIX or NAVAID, its FLOAT and altitude.
     bool reopened_ = false;
+    // What the current logical line has done to the SID and STAR tables: a
+    // line that names a procedure or adds runways, altitudes or FLOAT but no
+    // leg would hand them to a neighbouring procedure.
+    bool procedureNamedInLine_ = false;
+    bool procedureTouchedInLine_ = false;
+    int sidLegsInLine_ = 0;
+    std::vector<std::string> runwaysRead_;
 };
 
 } // namespace store

@@ -4,6 +4,8 @@
 #include "store/AirportLines.h"
 #include "store/AirportParser.h"
 
+#include <stdexcept>
+
 namespace store {
 
 std::string GetToken(std::string_view currentLine, std::size_t& tokenPos) {
@@ -32,18 +34,27 @@ bool isSkipped(const std::string& line) {
 ReadResult LoadData(std::string_view content, ProcedureStore& store, ProcedureCounters& counters) {
     const Flag fixesDefined = store.FixesDefined;
     ClearArrays(store);
+    // Editors on Windows start a UTF-8 file with a byte-order mark.
+    if (content.starts_with("\xEF\xBB\xBF"))
+        content.remove_prefix(3);
     AirportParser parser(store);
     LogicalLines lines(content);
     std::string line;
     try {
-        while (lines.next(line)) {
-            if (isSkipped(line))
-                continue;
-            parser.parse(std::move(line), lines.count());
-            parser.finishLine();
+        try {
+            while (lines.next(line)) {
+                if (isSkipped(line))
+                    continue;
+                parser.parse(std::move(line), lines.count());
+                parser.finishLine();
+            }
+            parser.finishFile(counters);
+            return {};
+        } catch (const std::out_of_range&) {
+            // A row outside a table is a case the checks above missed: the
+            // file is refused at the line reached, never half read.
+            parser.refuseAtLine(lines.count(), "cannot be held by the tables.");
         }
-        parser.finishFile(counters);
-        return {};
     } catch (const ParseRefusal& refused) {
         ClearArrays(store);
         counters = ProcedureCounters{};

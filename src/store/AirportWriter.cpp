@@ -145,9 +145,14 @@ void printSIDs(runtime::LineWriter& out, const SIDTable& sids) {
     while (!sids.rowOrEmpty(first).Name.empty()) {
         const SIDWaypoint& head = sids[first];
         std::string legs;
+        // A SID ends at its end-of-SID row: files reuse a SID name for
+        // other runways, and those SIDs follow one another.
         int end = first;
-        for (; sids.rowOrEmpty(end).Name == head.Name; ++end)
+        while (sids.rowOrEmpty(end).Name == head.Name) {
             legs += sidLegs(sids[end]);
+            if (sids[end++].EndOfRunway != False)
+                break;
+        }
         // A SID without a leg would lend its name and runways to the next one.
         if (!legs.empty()) {
             std::string line = "SID " + head.Name;

@@ -24,7 +24,7 @@ TEST(Capacity, AFullAirportReadsAndRoundTrips) {
                   std::vector<int>({700, 601, 600, 40}));
         EXPECT_EQ(l->store.Runways[400].EOP, store::True);
         EXPECT_EQ(l->store.STARRunways(40, size.runwaysPerStar),
-                  "S00" + std::to_string(size.runwaysPerStar));
+                  "S" + std::to_string(size.runwaysPerStar));
         EXPECT_EQ(storetest::write(*l, {fullairport::Icao, fullairport::AirportName,
                                         fullairport::AuthorName, fullairport::DateText}),
                   file);
@@ -39,7 +39,7 @@ TEST(Capacity, OneRowMoreIsRefused) {
         std::string reason;
     } cases[] = {
         {{.fixes = 701}, "FIX FX0701 ", "more than 700 fixes."},
-        {{.runwayRows = 401}, "RNW R0037 ", "more than 400 runway rows."},
+        {{.runwayRows = 401}, "RNW R37 ", "more than 400 runway rows."},
         {{.sidRows = 601}, "SID SD0041 ", "more than 600 SID rows."},
         {{.starRows = 601}, "STAR ST0040 ", "more than 600 STAR rows."},
         {{.stars = 41}, "STAR ST0041 ", "more than 40 STARs."},
@@ -73,24 +73,24 @@ TEST(Capacity, LinesAfterAFullTable) {
     EXPECT_EQ(load(crlf({"RNWS", runway, "RNW S NAVAID X"}))->result.line, 3);
 
     // The comment ends the SID line, so each addition is a logical line of its own.
-    for (const char* more : {"SID B RNW 1", "RNW 2", "ONHDG 1000", "INTERCEPT 1 TO FIX X"}) {
+    for (const char* more : {"SID B RNW 1 FIX Y", "ONHDG 1000", "INTERCEPT 1 TO FIX X"}) {
         const auto over = load(crlf({"SIDS", sid, "// more", more}));
         EXPECT_EQ(over->result.line, 4) << more;
         EXPECT_NE(over->result.message.find("more than 600 SID rows"), std::string::npos);
     }
-    const auto last = load(crlf({"SIDS", sid, "// more", "FLOAT 5000"}));
+    const auto last = load(crlf({"SIDS", sid + " FLOAT 5000"}));
     ASSERT_TRUE(last->result.ok);
     EXPECT_EQ(last->store.SIDs[600].Alt, "5000");
 }
 
 TEST(Capacity, SIDLinesBeyondTheCounterAreRefused) {
-    std::string file = crlf({"SIDS", "SID A RNW 1 FIX X", "// every FLOAT line counts as a SID"});
+    std::string file = crlf({"SIDS", "SID A RNW 1 FIX X", "// every line of the section counts"});
     for (int i = 0; i < 32765; ++i)
-        file += "FLOAT\r\n";
+        file += "SIDS\r\n";
     const auto full = load(file);
     ASSERT_TRUE(full->result.ok) << full->result.message;
     EXPECT_EQ(full->counters.SIDCount, 32766);
-    const auto over = load(file + "FLOAT\r\n");
+    const auto over = load(file + "SIDS\r\n");
     EXPECT_FALSE(over->result.ok);
     EXPECT_EQ(over->result.line, 32769);
 }

@@ -32,6 +32,11 @@ inline std::string numbered(const char* prefix, int n) {
     return buf;
 }
 
+// Runway designators have at most three characters: R01, S39.
+inline std::string runwayName(char prefix, int n) {
+    return prefix + std::string(n < 10 ? "0" : "") + std::to_string(n);
+}
+
 inline void line(std::string& out, const std::string& text) {
     out += text;
     out += "\r\n";
@@ -60,7 +65,7 @@ inline std::string runwayWaypoint(int n) {
 // branch of that many. Converted it takes first + 1 (+ 1 + second + 1) rows.
 inline void runway(std::string& out, int number, int first, int second) {
     std::string text =
-        "RNW " + numbered("R", number) + " NAVAID " + numbered("NV", number % 97) + " 3000 ";
+        "RNW " + runwayName('R', number) + " NAVAID " + numbered("NV", number % 97) + " 3000 ";
     int waypoint = number * 16;
     for (int i = 0, onLine = 0; i < first; ++i) {
         if (++onLine > 4) {
@@ -147,7 +152,7 @@ inline std::string fullAirportFile(const Size& size = {}) {
         const int legs = size.sidRows - row < 15 ? size.sidRows - row : 15;
         std::string text = "SID " + numbered("SD", sid);
         for (int r = 0; r <= sid % 8; ++r)
-            text += " RNW " + numbered("R", r + 1);
+            text += " RNW " + detail::runwayName('R', r + 1);
         for (int leg = 0; leg < legs; ++leg)
             text += detail::sidLeg(row + leg, leg == legs - 1);
         line(out, text);
@@ -163,7 +168,7 @@ inline std::string fullAirportFile(const Size& size = {}) {
         for (int leg = 0; leg < legs; ++leg)
             text += detail::starLeg(row + leg);
         for (int r = 1; r <= size.runwaysPerStar; ++r)
-            text += " RNW " + numbered("S", r);
+            text += " RNW " + detail::runwayName('S', r);
         line(out, text);
         row += legs;
     }

