@@ -27,6 +27,7 @@ const AirportRecord* AirportTable::findAirport(std::string_view icao) const {
 AirportTable readAirports(runtime::SequentialReader& reader) {
     std::vector<AirportRecord> rows;
     while (!reader.atEnd()) {
+        reader.beginRecord();
         AirportRecord r;
         r.AirportICAO = reader.readText();
         r.AirportName = reader.readText();

@@ -69,6 +69,7 @@ std::int32_t NavaidTable::findFirst(std::string_view identifier) const {
 NavaidTable readNavaids(runtime::SequentialReader& reader) {
     std::vector<NavaidRecord> rows;
     while (!reader.atEnd()) {
+        reader.beginRecord();
         NavaidRecord r;
         r.NavaidID = reader.readText();
         r.NavaidLat = readSingle(reader);

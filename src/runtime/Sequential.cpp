@@ -2,15 +2,17 @@
 
 #include "runtime/Numbers.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
 #include "runtime/TextFiles.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <algorithm>
+#include <charconv>
+#include <string_view>
 
 namespace runtime {
 
 SequentialReader SequentialReader::open(const std::filesystem::path& file) {
-    return SequentialReader(readWholeFile(file));
+    return SequentialReader(readWholeFile(file), file);
 }
 
 bool SequentialReader::atEnd() const {
@@ -35,7 +37,7 @@ void SequentialReader::skipSeparator() {
 
 Cell SequentialReader::readCell() {
     if (pos_ >= data_.size())
-        throw RuntimeError(InputPastEndOfFile, "record past end of file");
+        fail(InputPastEndOfFile, "the record ends before its last field");
     while (pos_ < data_.size() && data_[pos_] == ' ')
         ++pos_;
     Cell cell;
@@ -66,13 +68,37 @@ double SequentialReader::readNumber() {
     const Cell cell = readCell();
     if (cell.text.empty())
         return 0;
-    const char* begin = cell.text.c_str();
-    char* end = nullptr;
-    const double value = std::strtod(begin, &end);
-    if (end == begin || *end != '\0' || !std::isfinite(value) ||
-        cell.text.find_first_of("xXnNiI") != std::string::npos)
-        throw RuntimeError(TypeMismatch, "not a number: " + cell.text);
+    // Locale-free; spaces before a quoted number are skipped as before.
+    std::string_view text = cell.text;
+    text.remove_prefix(std::min(text.find_first_not_of(" \t\n\v\f\r"), text.size()));
+    // from_chars would also read "inf" and "nan": after one sign only a digit
+    // or a point may follow. It takes no "+", so that one is dropped.
+    const std::size_t sign = !text.empty() && (text.front() == '+' || text.front() == '-');
+    const bool opens =
+        text.size() > sign && ((text[sign] >= '0' && text[sign] <= '9') || text[sign] == '.');
+    if (opens && text.front() == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (!opens || ec != std::errc() || end != text.data() + text.size())
+        fail(TypeMismatch, "not a number: \"" + excerpt(cell.text) + "\"");
     return value;
+}
+
+void SequentialReader::fail(int number, const std::string& detail) const {
+    throw RuntimeError(number, detail, file_, recordLine());
+}
+
+// Counted only when an error needs it: CR LF, a lone CR and a lone LF each
+// end a line.
+int SequentialReader::recordLine() const {
+    int line = 1;
+    const std::size_t end = std::min(recordStart_, data_.size());
+    for (std::size_t i = 0; i < end; ++i)
+        if (data_[i] == '\n' ||
+            (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n')))
+            ++line;
+    return line;
 }
 
 void SequentialWriter::separate() {

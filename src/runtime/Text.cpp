@@ -38,4 +38,10 @@ int compareOrdinal(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+std::string excerpt(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit)
+        return std::string(text);
+    return std::string(text.substr(0, limit)) + "...";
+}
+
 } // namespace runtime

@@ -9,6 +9,8 @@ namespace runtime {
 std::string toUpper(std::string_view text);
 std::string trim(std::string_view text);
 std::string trimLeft(std::string_view text);
+// A text quoted in a message: at most `limit` bytes, then "..." when cut.
+std::string excerpt(std::string_view text, std::size_t limit = 40);
 
 // Ordinal comparison on the bytes as unsigned values.
 int compareOrdinal(std::string_view a, std::string_view b);

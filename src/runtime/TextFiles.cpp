@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 std::string readWholeFile(const fs::path& file) {
     std::error_code ec;
     if (fs::is_directory(file, ec))
-        throw RuntimeError(PathFileAccessError, file.string());
+        throw RuntimeError(PathFileAccessError, file.string(), file, 0);
     std::FILE* f = std::fopen(file.c_str(), "rb");
     if (!f)
         throw openError(file, errno);
@@ -29,7 +29,7 @@ std::string readWholeFile(const fs::path& file) {
     const bool failed = std::ferror(f) != 0;
     std::fclose(f);
     if (failed)
-        throw RuntimeError(PathFileAccessError, file.string());
+        throw RuntimeError(PathFileAccessError, file.string(), file, 0);
     return content;
 }
 
@@ -129,8 +129,8 @@ void writeFileReplacing(const fs::path& target, const std::string& content) {
     std::random_device rd;
     const fs::path temp = realFolder / (tempPrefix(real) + std::to_string(rd()) + ".tmp");
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw openError(temp, errno);
+    if (fd < 0) // the target's name, not the temporary's, means something to the user
+        throw RuntimeError(openError(temp, errno).number(), target.string(), target, 0);
     if (replacing)
         keepOwnerAndMode(fd, old);
     const bool written = writeAll(fd, content);
