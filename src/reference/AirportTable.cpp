@@ -26,6 +26,7 @@ const AirportRecord* AirportTable::findAirport(std::string_view icao) const {
 
 AirportTable readAirports(runtime::SequentialReader& reader) {
     std::vector<AirportRecord> rows;
+    rows.reserve(reader.lineFeedsLeft() + 1);
     while (!reader.atEnd()) {
         reader.beginRecord();
         AirportRecord r;

@@ -68,6 +68,7 @@ std::int32_t NavaidTable::findFirst(std::string_view identifier) const {
 
 NavaidTable readNavaids(runtime::SequentialReader& reader) {
     std::vector<NavaidRecord> rows;
+    rows.reserve(reader.lineFeedsLeft() + 1);
     while (!reader.atEnd()) {
         reader.beginRecord();
         NavaidRecord r;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace runtime {
 
@@ -23,18 +24,22 @@ public:
 
     // True when nothing but spaces and line ends is left.
     bool atEnd() const;
+    // Line feeds from here to the end: a table's size, to reserve it once.
+    std::size_t lineFeedsLeft() const;
     // Marks where the next record begins, for the line errors report.
     void beginRecord() { recordStart_ = pos_; }
     Cell readCell();
     std::string readText() { return readCell().text; }
-    // An empty field is 0; a field that is not a plain decimal (optional
-    // sign, digits, point, exponent) or is beyond double range is error 13.
+    // An empty field is 0; a field parseDecimal refuses is error 13.
     double readNumber();
     // Throws RuntimeError `number` located at the current record.
     [[noreturn]] void fail(int number, const std::string& detail) const;
 
 private:
     void skipSeparator();
+    std::size_t separatorFrom(std::size_t from) const;
+    // The next field's text within the data, and past its separator.
+    std::string_view nextField(bool& quoted);
     int recordLine() const;
     std::string data_;
     std::filesystem::path file_;

@@ -3,7 +3,6 @@
 #include "runtime/RuntimeError.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <random>
 #include <string_view>
@@ -18,16 +17,31 @@ std::string readWholeFile(const fs::path& file) {
     std::error_code ec;
     if (fs::is_directory(file, ec))
         throw RuntimeError(PathFileAccessError, file.string(), file, 0);
-    std::FILE* f = std::fopen(file.c_str(), "rb");
-    if (!f)
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         throw openError(file, errno);
-    std::string content;
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        content.append(buf, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
+    // Sized once from the file's length (one byte more, to meet the end
+    // without growing): growing by chunks copies a large file several times.
+    struct stat info {};
+    const std::size_t expected =
+        ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    std::string content(expected + 1, '\0');
+    std::size_t done = 0;
+    bool failed = false;
+    for (;;) {
+        if (done == content.size())
+            content.resize(done + 65536);
+        const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            failed = n < 0;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    content.resize(done);
+    ::close(fd);
     if (failed)
         throw RuntimeError(PathFileAccessError, file.string(), file, 0);
     return content;
