@@ -26,7 +26,9 @@ const AirportRecord* AirportTable::findAirport(std::string_view icao) const {
 
 AirportTable readAirports(runtime::SequentialReader& reader) {
     std::vector<AirportRecord> rows;
+    rows.reserve(reader.lineFeedsLeft() + 1);
     while (!reader.atEnd()) {
+        reader.beginRecord();
         AirportRecord r;
         r.AirportICAO = reader.readText();
         r.AirportName = reader.readText();

@@ -68,7 +68,9 @@ std::int32_t NavaidTable::findFirst(std::string_view identifier) const {
 
 NavaidTable readNavaids(runtime::SequentialReader& reader) {
     std::vector<NavaidRecord> rows;
+    rows.reserve(reader.lineFeedsLeft() + 1);
     while (!reader.atEnd()) {
+        reader.beginRecord();
         NavaidRecord r;
         r.NavaidID = reader.readText();
         r.NavaidLat = readSingle(reader);

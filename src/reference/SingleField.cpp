@@ -1,7 +1,5 @@
 #include "reference/SingleField.h"
 
-#include "runtime/RuntimeError.h"
-
 #include <cmath>
 #include <limits>
 
@@ -10,7 +8,7 @@ namespace reference {
 float readSingle(runtime::SequentialReader& reader) {
     const double value = reader.readNumber();
     if (std::fabs(value) > std::numeric_limits<float>::max())
-        throw runtime::RuntimeError(OverflowError, "number out of range");
+        reader.fail(OverflowError, "a number beyond single precision");
     return static_cast<float>(value);
 }
 

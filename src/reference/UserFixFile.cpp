@@ -1,7 +1,6 @@
 #include "reference/UserFixFile.h"
 
 #include "reference/SingleField.h"
-#include "runtime/RuntimeError.h"
 #include "runtime/TextFiles.h"
 
 namespace reference {
@@ -9,6 +8,7 @@ namespace reference {
 UserFixTable readUserFixes(runtime::SequentialReader& reader) {
     UserFixTable table;
     while (!reader.atEnd()) {
+        reader.beginRecord();
         store::FixRecord fix;
         fix.Name = reader.readText();
         fix.TypeOfID = reader.readText();
@@ -22,7 +22,7 @@ UserFixTable readUserFixes(runtime::SequentialReader& reader) {
         fix.Heading = readSingle(reader);
         fix.VORDist = readSingle(reader);
         if (!table.append(std::move(fix)))
-            throw runtime::RuntimeError(OverflowError, "more user fixes than the table holds");
+            reader.fail(OverflowError, "more user fixes than the table holds");
     }
     return table;
 }

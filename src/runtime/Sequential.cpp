@@ -1,20 +1,43 @@
 #include "runtime/Sequential.h"
 
+#include "runtime/DecimalText.h"
 #include "runtime/Numbers.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
 #include "runtime/TextFiles.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <algorithm>
+#include <cstring>
 
 namespace runtime {
 
 SequentialReader SequentialReader::open(const std::filesystem::path& file) {
-    return SequentialReader(readWholeFile(file));
+    return SequentialReader(readWholeFile(file), file);
 }
 
 bool SequentialReader::atEnd() const {
-    return data_.find_first_not_of(" \r\n", pos_) == std::string::npos;
+    for (std::size_t i = pos_; i < data_.size(); ++i)
+        if (data_[i] != ' ' && data_[i] != '\r' && data_[i] != '\n')
+            return false;
+    return true;
+}
+
+std::size_t SequentialReader::lineFeedsLeft() const {
+    std::size_t count = 0;
+    const char* p = data_.data() + std::min(pos_, data_.size());
+    const char* const end = data_.data() + data_.size();
+    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))))
+        ++count, ++p;
+    return count;
+}
+
+std::size_t SequentialReader::separatorFrom(std::size_t from) const {
+    const char* const begin = data_.data();
+    const char* p = begin + from;
+    const char* const end = begin + data_.size();
+    while (p != end && *p != ',' && *p != '\r' && *p != '\n')
+        ++p;
+    return static_cast<std::size_t>(p - begin);
 }
 
 void SequentialReader::skipSeparator() {
@@ -33,46 +56,61 @@ void SequentialReader::skipSeparator() {
     }
 }
 
-Cell SequentialReader::readCell() {
+std::string_view SequentialReader::nextField(bool& quoted) {
     if (pos_ >= data_.size())
-        throw RuntimeError(InputPastEndOfFile, "record past end of file");
+        fail(InputPastEndOfFile, "the record ends before its last field");
     while (pos_ < data_.size() && data_[pos_] == ' ')
         ++pos_;
-    Cell cell;
-    if (pos_ < data_.size() && data_[pos_] == '"') {
+    const std::string_view all = data_;
+    std::string_view field;
+    quoted = pos_ < data_.size() && data_[pos_] == '"';
+    if (quoted) {
         const std::size_t close = data_.find('"', pos_ + 1);
         const std::size_t end = close == std::string::npos ? data_.size() : close;
-        cell.text = data_.substr(pos_ + 1, end - pos_ - 1);
-        cell.empty = false;
-        pos_ = close == std::string::npos ? data_.size() : close + 1;
+        field = all.substr(pos_ + 1, end - pos_ - 1);
         // Anything between the closing quote and the separator is ignored.
-        const std::size_t sep = data_.find_first_of(",\r\n", pos_);
-        pos_ = sep == std::string::npos ? data_.size() : sep;
+        pos_ = separatorFrom(end == data_.size() ? end : end + 1);
     } else {
-        const std::size_t sep = data_.find_first_of(",\r\n", pos_);
-        const std::size_t end = sep == std::string::npos ? data_.size() : sep;
+        const std::size_t end = separatorFrom(pos_);
         std::size_t last = end;
         while (last > pos_ && data_[last - 1] == ' ')
             --last;
-        cell.text = data_.substr(pos_, last - pos_);
-        cell.empty = cell.text.empty();
+        field = all.substr(pos_, last - pos_);
         pos_ = end;
     }
     skipSeparator();
-    return cell;
+    return field;
+}
+
+Cell SequentialReader::readCell() {
+    bool quoted = false;
+    const std::string_view field = nextField(quoted);
+    return {std::string(field), !quoted && field.empty()};
 }
 
 double SequentialReader::readNumber() {
-    const Cell cell = readCell();
-    if (cell.text.empty())
-        return 0;
-    const char* begin = cell.text.c_str();
-    char* end = nullptr;
-    const double value = std::strtod(begin, &end);
-    if (end == begin || *end != '\0' || !std::isfinite(value) ||
-        cell.text.find_first_of("xXnNiI") != std::string::npos)
-        throw RuntimeError(TypeMismatch, "not a number: " + cell.text);
+    bool quoted = false;
+    const std::string_view field = nextField(quoted);
+    double value = 0;
+    if (!field.empty() && !parseDecimal(field, value))
+        fail(TypeMismatch, "not a number: \"" + clipped(field) + "\"");
     return value;
+}
+
+void SequentialReader::fail(int number, const std::string& detail) const {
+    throw RuntimeError(number, detail, file_, recordLine());
+}
+
+// Counted only when an error needs it: CR LF, a lone CR and a lone LF each
+// end a line.
+int SequentialReader::recordLine() const {
+    int line = 1;
+    const std::size_t end = std::min(recordStart_, data_.size());
+    for (std::size_t i = 0; i < end; ++i)
+        if (data_[i] == '\n' ||
+            (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n')))
+            ++line;
+    return line;
 }
 
 void SequentialWriter::separate() {

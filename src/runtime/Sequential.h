@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace runtime {
 
@@ -14,22 +15,36 @@ struct Cell {
 
 // Reads comma-separated records field by field: leading spaces skipped, a
 // quoted field runs to the next quote, a bare one to a comma or line end.
+// Errors name the file and the physical line where the current record began.
 class SequentialReader {
 public:
-    explicit SequentialReader(std::string content) : data_(std::move(content)) {}
+    explicit SequentialReader(std::string content, std::filesystem::path file = {})
+        : data_(std::move(content)), file_(std::move(file)) {}
     static SequentialReader open(const std::filesystem::path& file);
 
     // True when nothing but spaces and line ends is left.
     bool atEnd() const;
+    // Line feeds from here to the end: a table's size, to reserve it once.
+    std::size_t lineFeedsLeft() const;
+    // Marks where the next record begins, for the line errors report.
+    void beginRecord() { recordStart_ = pos_; }
     Cell readCell();
     std::string readText() { return readCell().text; }
-    // An empty field is 0; a field that is not a number is error 13.
+    // An empty field is 0; a field parseDecimal refuses is error 13.
     double readNumber();
+    // Throws RuntimeError `number` located at the current record.
+    [[noreturn]] void fail(int number, const std::string& detail) const;
 
 private:
     void skipSeparator();
+    std::size_t separatorFrom(std::size_t from) const;
+    // The next field's text within the data, and past its separator.
+    std::string_view nextField(bool& quoted);
+    int recordLine() const;
     std::string data_;
+    std::filesystem::path file_;
     std::size_t pos_ = 0;
+    std::size_t recordStart_ = 0;
 };
 
 // Writes records as the reader reads them: texts quoted, numbers bare,

@@ -9,7 +9,6 @@ namespace runtime {
 std::string toUpper(std::string_view text);
 std::string trim(std::string_view text);
 std::string trimLeft(std::string_view text);
-
 // A text quoted in a message: at most `limit` bytes of it, then "...", so a
 // runaway token in a file cannot make a message of megabytes.
 std::string clipped(std::string_view text, std::size_t limit = 40);

@@ -3,9 +3,10 @@
 #include "runtime/RuntimeError.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace runtime {
@@ -15,19 +16,34 @@ namespace fs = std::filesystem;
 std::string readWholeFile(const fs::path& file) {
     std::error_code ec;
     if (fs::is_directory(file, ec))
-        throw RuntimeError(PathFileAccessError, file.string());
-    std::FILE* f = std::fopen(file.c_str(), "rb");
-    if (!f)
+        throw RuntimeError(PathFileAccessError, file.string(), file, 0);
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         throw openError(file, errno);
-    std::string content;
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        content.append(buf, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
+    // Sized once from the file's length (one byte more, to meet the end
+    // without growing): growing by chunks copies a large file several times.
+    struct stat info {};
+    const std::size_t expected =
+        ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    std::string content(expected + 1, '\0');
+    std::size_t done = 0;
+    bool failed = false;
+    for (;;) {
+        if (done == content.size())
+            content.resize(done + 65536);
+        const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            failed = n < 0;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    content.resize(done);
+    ::close(fd);
     if (failed)
-        throw RuntimeError(PathFileAccessError, file.string());
+        throw RuntimeError(PathFileAccessError, file.string(), file, 0);
     return content;
 }
 
@@ -52,6 +68,64 @@ bool writeAll(int fd, const std::string& content) {
     return true;
 }
 
+// The file a chain of links ends at; the path itself when it is no link.
+// The end may not exist yet: a dangling link is written through, too.
+fs::path followLinks(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec)))
+            return path;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec)
+            return path;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    throw RuntimeError(PathFileAccessError, "too many links: " + path.string());
+}
+
+// Temporary files of `file` are "." + its name + "." + digits + ".tmp".
+std::string tempPrefix(const fs::path& file) {
+    return "." + file.filename().string() + ".";
+}
+
+// The new file takes the old one's owner, group and mode; a process that may
+// not give a file away keeps what it can (the group it belongs to, the mode).
+void keepOwnerAndMode(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno == EPERM)
+        (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    (void)!::fchmod(fd, old.st_mode & 07777);
+}
+
+// The rename itself reaches the disk only with its folder.
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A save that was killed leaves its temporary file behind; the next save of
+// the same file clears it away.
+void removeStaleTemporaries(const fs::path& file) {
+    const std::string prefix = tempPrefix(file);
+    const std::string suffix = ".tmp";
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+            !name.ends_with(suffix))
+            continue;
+        const std::string_view middle = std::string_view(name).substr(
+            prefix.size(), name.size() - prefix.size() - suffix.size());
+        if (middle.find_first_not_of("0123456789") != std::string_view::npos)
+            continue;
+        std::error_code ignored;
+        fs::remove(entry.path(), ignored);
+    }
+}
+
 } // namespace
 
 void writeFileReplacing(const fs::path& target, const std::string& content) {
@@ -59,14 +133,20 @@ void writeFileReplacing(const fs::path& target, const std::string& content) {
     std::error_code ec;
     if (!fs::is_directory(folder, ec))
         throw RuntimeError(PathNotFound, target.string());
-    if (fs::is_directory(target, ec))
+    // A link stays a link: the file it names is the one replaced.
+    const fs::path real = followLinks(target);
+    const fs::path realFolder = real.has_parent_path() ? real.parent_path() : fs::path(".");
+    if (fs::is_directory(real, ec))
         throw RuntimeError(PathFileAccessError, target.string());
+    struct stat old {};
+    const bool replacing = ::stat(real.c_str(), &old) == 0;
     std::random_device rd;
-    const fs::path temp =
-        folder / ("." + target.filename().string() + "." + std::to_string(rd()) + ".tmp");
+    const fs::path temp = realFolder / (tempPrefix(real) + std::to_string(rd()) + ".tmp");
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw openError(temp, errno);
+    if (fd < 0) // the target's name, not the temporary's, means something to the user
+        throw RuntimeError(openError(temp, errno).number(), target.string(), target, 0);
+    if (replacing)
+        keepOwnerAndMode(fd, old);
     const bool written = writeAll(fd, content);
     const int writeErr = errno;
     const bool synced = written && ::fsync(fd) == 0;
@@ -75,11 +155,13 @@ void writeFileReplacing(const fs::path& target, const std::string& content) {
         fs::remove(temp, ec);
         throw RuntimeError(writeErr == ENOSPC ? DiskFull : PathFileAccessError, target.string());
     }
-    fs::rename(temp, target, ec);
+    fs::rename(temp, real, ec);
     if (ec) {
         fs::remove(temp, ec);
         throw RuntimeError(PermissionDenied, target.string());
     }
+    syncFolder(realFolder);
+    removeStaleTemporaries(real);
 }
 
 LineReader LineReader::open(const fs::path& file) {

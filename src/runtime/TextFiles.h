@@ -10,7 +10,9 @@ namespace runtime {
 std::string readWholeFile(const std::filesystem::path& file);
 
 // Writes `content` to a temporary file beside `target`, then moves it over
-// the target, so a failed write leaves the old file as it was.
+// the target, so a failed write leaves the old file as it was. A link is
+// followed and stays a link; the file keeps its mode and, where the process
+// may, its owner. Temporaries a killed save of the same file left are removed.
 void writeFileReplacing(const std::filesystem::path& target, const std::string& content);
 
 bool fileExists(const std::filesystem::path& file);

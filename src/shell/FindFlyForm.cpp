@@ -63,12 +63,13 @@ void FindFlyForm::Form_Load() {
         if (!value.empty())
             Drive1.setDrive(value.substr(0, 3));
         // Opening the known folder itself saves the user the walk to it.
-        const std::string saved = chosenFolder();
         Dir1.setPath(startFolder(value));
-        chosenFolder() = saved;
     } catch (const runtime::RuntimeError&) {
         // An unknown drive or folder leaves the lists where they start.
     }
+    // Done without a click takes the folder the list shows, never an empty one.
+    if (!Dir1.path().empty())
+        chosenFolder() = Dir1.path();
 }
 
 void FindFlyForm::Dir1_Click() {

@@ -24,6 +24,22 @@ std::string unexpectedError(int number) {
            "not run with this fatal error and must now terminate.";
 }
 
+// A file the program cannot use, named with the line at fault, so the user
+// knows what to mend.
+std::string unreadableFile(const runtime::RuntimeError& e) {
+    std::string where = e.file().string();
+    if (e.line() > 0)
+        where += ", line " + std::to_string(e.line()) + ": " + e.detail();
+    return "There is a problem with the file " + where + " (error " + std::to_string(e.number()) +
+           ").\r\nThis program can not run without its data files and must now terminate.";
+}
+
+std::string navaidFileMissing(const std::filesystem::path& programFolder) {
+    return "I could not find the navaid file " +
+           (programFolder / reference::NavaidFileName).string() +
+           ".\r\nThis program can not run without the data files and must now terminate.";
+}
+
 } // namespace
 
 InitialLoad::InitialLoad(ui::App& app, Module1& module) : ui::Form(app, "InitialLoad"), m(module) {
@@ -70,7 +86,7 @@ void InitialLoad::Form_Load() {
                     writeSettings(m.SettingsPath, m.FlyFolder, m.AuthorName, m.StepAngle);
                     continue;
                 } catch (const runtime::RuntimeError& writeError) {
-                    failStartUp(writeError.number(), phase);
+                    failStartUp(writeError, phase);
                     return;
                 }
             }
@@ -78,7 +94,7 @@ void InitialLoad::Form_Load() {
                 recoverMissingSettings();
                 return;
             }
-            failStartUp(e.number(), phase);
+            failStartUp(e, phase);
             return;
         }
     }
@@ -99,33 +115,32 @@ void InitialLoad::recoverMissingSettings() {
         app().show("FindFlyForm");
         return;
     }
+    // The reference files are read here too: skipping them would leave every
+    // name unresolvable until the next start. They are read first, so that a
+    // file that cannot be read ends the program before anything is written.
+    loadReferenceFilesOrEnd(*this, m);
     m.AuthorName.clear();
     m.SettingsPath = app().programFolder() / SettingsFileName;
     try {
         writeSettings(m.SettingsPath, storedFolder(m.FlyFolder), m.AuthorName, m.StepAngle, 1);
     } catch (const runtime::RuntimeError& e) {
-        failStartUp(e.number(), Phase::Settings);
+        failStartUp(e, Phase::Settings);
         return;
     }
-    // The reference files are read here too: skipping them would leave every
-    // name unresolvable until the next start.
-    loadReferenceFilesOrEnd(*this, m);
     app().show("UsersNameForm");
 }
 
-void InitialLoad::failStartUp(int errorNumber, Phase phase) {
-    if (phase == Phase::ReferenceFiles && errorNumber == runtime::FileNotFound) {
-        endWithMessage(*this, "I could not find the navaid file " +
-                                  (app().programFolder() / reference::NavaidFileName).string() +
-                                  ".\r\nThis program can not run without the data files and "
-                                  "must now terminate.");
-    }
-    if (errorNumber == runtime::PathNotFound) {
+void InitialLoad::failStartUp(const runtime::RuntimeError& e, Phase phase) {
+    if (phase == Phase::ReferenceFiles && e.number() == runtime::FileNotFound)
+        endWithMessage(*this, navaidFileMissing(app().programFolder()));
+    if (e.number() == runtime::PathNotFound) {
         endWithMessage(*this, "I could not find the PMDG 777 folder.\r\nPlease insure 777 files "
                               "are loaded.\r\nThis program can not convert without the data "
                               "files and must now terminate.");
     }
-    endWithMessage(*this, unexpectedError(errorNumber));
+    if (!e.file().empty())
+        endWithMessage(*this, unreadableFile(e));
+    endWithMessage(*this, unexpectedError(e.number()));
 }
 
 void loadReferenceFilesOrEnd(ui::Form& form, Module1& m) {
@@ -133,11 +148,9 @@ void loadReferenceFilesOrEnd(ui::Form& form, Module1& m) {
         loadReferenceFiles(m, form.app().programFolder());
     } catch (const runtime::RuntimeError& e) {
         if (e.number() == runtime::FileNotFound)
-            endWithMessage(form,
-                           "I could not find the navaid file " +
-                               (form.app().programFolder() / reference::NavaidFileName).string() +
-                               ".\r\nThis program can not run without the data files and "
-                               "must now terminate.");
+            endWithMessage(form, navaidFileMissing(form.app().programFolder()));
+        if (!e.file().empty())
+            endWithMessage(form, unreadableFile(e));
         endWithMessage(form, unexpectedError(e.number()));
     }
 }

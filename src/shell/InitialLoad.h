@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/RuntimeError.h"
 #include "shell/Module1.h"
 #include "ui/Forms.h"
 
@@ -28,7 +29,7 @@ private:
 
     void readSettings();
     void recoverMissingSettings();
-    void failStartUp(int errorNumber, Phase phase);
+    void failStartUp(const runtime::RuntimeError& e, Phase phase);
     void CreateProcedure(const char* mode);
     void ModifyProcedures(const char* mode, const char* missingFilesLine);
 

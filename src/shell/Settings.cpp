@@ -1,6 +1,6 @@
 #include "shell/Settings.h"
 
-#include "reference/UserFixFile.h"
+#include "reference/ReferenceFolder.h"
 #include "runtime/Numbers.h"
 #include "runtime/Text.h"
 #include "runtime/TextFiles.h"
@@ -35,15 +35,12 @@ void writeSettings(const std::filesystem::path& file, const std::string& folder,
 }
 
 void loadReferenceFiles(Module1& m, const std::filesystem::path& programFolder) {
-    m.UserFixTable = {};
-    const auto userFixes = programFolder / reference::UserFixFileName;
-    if (runtime::fileExists(userFixes))
-        m.UserFixTable = reference::loadUserFixes(userFixes);
-    m.AirportTable = {};
-    const auto airports = programFolder / reference::AirportFileName;
-    if (runtime::fileExists(airports))
-        m.AirportTable = reference::loadAirports(airports);
-    m.NavaidTable = reference::loadNavaids(programFolder / reference::NavaidFileName);
+    // Read in full before any table changes, so a file that fails half-way
+    // never leaves a partial table behind to be saved later.
+    auto tables = reference::loadReferenceFolder(programFolder);
+    m.UserFixTable = std::move(tables.userFixes);
+    m.AirportTable = std::move(tables.airports);
+    m.NavaidTable = std::move(tables.navaids);
 }
 
 } // namespace shell

@@ -50,7 +50,7 @@ TEST(CheckCommand, SampleWritesBackByteForByte) {
 TEST(CheckCommand, FolderArgumentAndBrokenFileGiveStatusOne) {
     const fs::path folder = freshFolder("folder");
     runtime::writeFileReplacing(folder / "KBAD.txt", "FIXES\r\nfix ABC\r\n");
-    runtime::writeFileReplacing(folder / "KOK.txt", "FIXES\r\nFIX ABC LATLON N 1 2 E 3 4\r\n");
+    runtime::writeFileReplacing(folder / "KOK.TXT", "FIXES\r\nFIX ABC LATLON N 1 2 E 3 4\r\n");
     runtime::writeFileReplacing(folder / "notes.md", "ignored\r\n");
     const CheckRun r = run({folder.string()});
     EXPECT_EQ(r.status, 1);
@@ -59,7 +59,7 @@ TEST(CheckCommand, FolderArgumentAndBrokenFileGiveStatusOne) {
                          "airport file. This was caused by either an unknown grammer word or by "
                          "a defective airport file. The program will have to terminate so the "
                          "file can be corrected.\n" +
-                         (folder / "KOK.txt").string() +
+                         (folder / "KOK.TXT").string() +
                          ": ok, 1 fixes, 0 runway rows, 0 SIDs, 0 STARs\n");
 }
 
@@ -69,6 +69,17 @@ TEST(CheckCommand, ReferenceCountsAndUsageErrors) {
     EXPECT_NE(r.out.find(": 63842 navaids\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(": 8596 airports\n"), std::string::npos);
     EXPECT_NE(r.out.find(": 3 user fixes\n"), std::string::npos);
+
+    // Only the navaid file is required, as at start-up.
+    const fs::path navaidsOnly = freshFolder("navaids-only");
+    const CheckRun none = run({"--reference", navaidsOnly.string()});
+    EXPECT_EQ(none.status, 1);
+    runtime::writeFileReplacing(navaidsOnly / "AllFlyNavaids.txt", "\"SEA\",47.4,-122.3,116.8\r\n");
+    const CheckRun alone = run({"--reference", navaidsOnly.string()});
+    EXPECT_EQ(alone.status, 0) << alone.err;
+    EXPECT_EQ(alone.out, (navaidsOnly / "AllFlyNavaids.txt").string() + ": 1 navaids\n" +
+                             (navaidsOnly / "AllFlyAirports.txt").string() + ": 0 airports\n" +
+                             (navaidsOnly / "UserFixes.txt").string() + ": 0 user fixes\n");
 
     check::Options options;
     std::string error;

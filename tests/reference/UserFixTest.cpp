@@ -72,6 +72,43 @@ TEST(UserFixFile, MoreRecordsThanTheCountHoldsAreRefused) {
     EXPECT_EQ(reference::parseUserFixes(content).UserFixCount(), UserFixTable::capacity);
 }
 
+// The error names the file and the physical line where the failing record
+// began; a stray quote shifts the fields, so that is where the damage shows.
+TEST(UserFixFile, UnreadableFileIsReportedWithItsPathAndLine) {
+    const std::string good =
+        "\"HAROB\",\"\",\"47\",\"14.60\",\"N\",\"123\",\"2.45\",\"W\",\"\",0,0\r\n";
+    const std::string longName(60, 'Q');
+    const struct {
+        std::string content;
+        int number;
+        int line;
+        std::string detail;
+    } cases[] = {
+        {good + "\"BAD,\"\",\"47\",\"14.60\",\"N\",\"123\",\"2.45\",\"W\",\"\",0,0\r\n",
+         runtime::InputPastEndOfFile, 2, "the record ends before its last field"},
+        {good.substr(0, good.size() - 2) + "\n" + good.substr(0, good.size() - 1) +
+             "\"X\",,,,,,,,,nan,0\r\n",
+         runtime::TypeMismatch, 3, "not a number: \"nan\""},
+        {good + "\"X\",,,,,,,,,0," + longName + "\r\n", runtime::TypeMismatch, 2,
+         "not a number: \"" + longName.substr(0, 40) + "...\""},
+        {"\"X\",,,,,,,,,1e39,0", reference::OverflowError, 1, "a number beyond single precision"},
+    };
+    const auto file = std::filesystem::temp_directory_path() / "vextrel-reference-Broken.txt";
+    for (const auto& c : cases) {
+        runtime::writeFileReplacing(file, c.content);
+        try {
+            reference::loadUserFixes(file);
+            ADD_FAILURE() << c.content;
+        } catch (const runtime::RuntimeError& e) {
+            EXPECT_EQ(e.number(), c.number) << c.content;
+            EXPECT_EQ(e.file(), file);
+            EXPECT_EQ(e.line(), c.line) << c.content;
+            EXPECT_EQ(e.detail(), c.detail);
+        }
+    }
+    std::filesystem::remove(file);
+}
+
 TEST(SortUserFixArray, OrdinalAndStable) {
     UserFixTable table =
         tableOf({named("abc"), named("ABC", "1"), named("\xC0"), named("B"), named("1ZZ"),

@@ -36,10 +36,19 @@ TEST(SequentialReader, ErrorsPastEndAndOnNonNumbers) {
     } catch (const runtime::RuntimeError& e) {
         EXPECT_EQ(e.number(), runtime::InputPastEndOfFile);
     }
-    for (const char* bad : {"nan", "inf", "0x1A", "1e999"}) {
+    for (const char* bad : {"nan", "inf", "-inf", "0x1A", "1e999", "+-1", "--1", "1e", "\"12 \""}) {
         SequentialReader r(bad);
         EXPECT_THROW(r.readNumber(), runtime::RuntimeError) << bad;
     }
+}
+
+TEST(SequentialReader, NumbersInEveryFormTheFilesHold) {
+    const std::pair<const char*, double> cases[] = {
+        {"12.5", 12.5},  {" +3 ", 3},     {"-.5", -0.5},  {"5.", 5},
+        {"1E-08", 1e-8}, {"\" -7\"", -7}, {"\"\t2\"", 2}, {"-122.309", -122.309},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(SequentialReader(text).readNumber(), value) << text;
 }
 
 TEST(SequentialWriter, RecordsReadBackAsWritten) {

@@ -68,3 +68,26 @@ TEST(Files, ReplacingWriteLeavesNoTemporaryAndKeepsOldFileOnFailure) {
     EXPECT_NE(errorNumberOf([&] { runtime::writeFileReplacing(folder / "B.txt", "x"); }), 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 }
+
+TEST(Files, ReplacingWriteKeepsTheFilesIdentityAndClearsItsStaleTemporaries) {
+    const fs::path folder = tempFolder("identity");
+    const fs::path real = folder / "real" / "A.txt";
+    fs::create_directories(real.parent_path());
+    runtime::writeFileReplacing(real, "old\r\n");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real/A.txt", folder / "link.txt");
+    const fs::path stale = real.parent_path() / ".A.txt.123456.tmp";
+    const fs::path otherTargets[] = {real.parent_path() / ".B.txt.123456.tmp",
+                                     real.parent_path() / ".A.txt.5.123456.tmp"};
+    for (const fs::path& temp : {stale, otherTargets[0], otherTargets[1]})
+        std::ofstream(temp) << "partial";
+
+    runtime::writeFileReplacing(folder / "link.txt", "new\r\n");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+    EXPECT_EQ(runtime::readWholeFile(real), "new\r\n");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_FALSE(fs::exists(stale));
+    for (const fs::path& temp : otherTargets)
+        EXPECT_TRUE(fs::exists(temp)) << temp;
+}

@@ -29,6 +29,17 @@ TEST_F(ShellTest, NoSettingsAndNoRegistryValueOpensTheLocatorWhoseDoneRemembersT
     EXPECT_EQ(shell::ReadSimulatorFolder(folder()), chosen.string());
 }
 
+TEST_F(ShellTest, LocatorDoneWithoutAClickTakesTheFolderTheListShows) {
+    installReferenceFiles();
+    startProgram();
+    ASSERT_TRUE(locator->visible());
+    const std::string shown = locator->Dir1.path();
+    ASSERT_FALSE(shown.empty());
+    t.user.click(locator->FindDoneCommand);
+    EXPECT_EQ(m->FlyFolder, shown);
+    EXPECT_EQ(fileText("Flenmar.INI"), shown + "\r\n");
+}
+
 TEST_F(ShellTest, LocatorOpenedLaterLooksForOtherDataAndKeepsTheSimulatorFolder) {
     startInstalled();
     t.app.dispatch([&] { locator->show(); });

@@ -61,15 +61,34 @@ TEST_F(ShellTest, MissingNavaidFileEndsWithItsNameAndLeavesTheSettings) {
     EXPECT_EQ(fileText("Vextrel.INI"), sim.string() + "\r\nAnn Author\r\n 10 \r\n");
 }
 
-TEST_F(ShellTest, BrokenNavaidFileEndsWithTheUnexpectedErrorMessage) {
+TEST_F(ShellTest, UnreadableNavaidFileEndsNamingFileAndLineAndLeavesTheSettings) {
     installSimulator();
     installReferenceFiles();
-    t.programFolder.write("AllFlyNavaids.txt", "\"SEA\",47.4,-122.3\r\n");
-    expectTermination("There was an unexpected error (62).\r\nPlease report to author that an "
-                      "unknown error occured.\r\nThis program can not run with this fatal error "
-                      "and must now terminate.");
+    t.programFolder.write("AllFlyNavaids.txt", "\"OLM\",-1.5,-78.2,0\r\n\"SEA\",nan,-122.3,1\r\n");
+    expectTermination("There is a problem with the file " +
+                      (folder() / "AllFlyNavaids.txt").string() +
+                      ", line 2: not a number: \"nan\" (error 13).\r\nThis program can not run "
+                      "without its data files and must now terminate.");
     startProgram();
     EXPECT_TRUE(t.app.ended());
+    EXPECT_EQ(fileText("Vextrel.INI"), sim.string() + "\r\nAnn Author\r\n 10 \r\n");
+}
+
+// No settings file: the recovery path must not write one when a reference
+// file then fails, nor touch the broken file.
+TEST_F(ShellTest, UnreadableUserFixFileEndsTheRecoveryPathBeforeAnythingIsWritten) {
+    installReferenceFiles();
+    t.programFolder.write("Flenmar.INI", "/opt/Sim\r\n");
+    const std::string broken =
+        std::string(UserFixes) + "\"BAD,\"\",\"47\",\"14\",\"N\",,,\"W\",\"\",0,0\r\n";
+    t.programFolder.write("UserFixes.txt", broken);
+    expectTermination("There is a problem with the file " + (folder() / "UserFixes.txt").string() +
+                      ", line 2: the record ends before its last field (error 62).\r\nThis "
+                      "program can not run without its data files and must now terminate.");
+    startProgram();
+    EXPECT_TRUE(t.app.ended());
+    EXPECT_FALSE(runtime::fileExists(folder() / "Vextrel.INI"));
+    EXPECT_EQ(fileText("UserFixes.txt"), broken);
 }
 
 } // namespace shelltest

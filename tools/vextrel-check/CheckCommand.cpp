@@ -2,8 +2,10 @@
 
 #include "reference/AirportTable.h"
 #include "reference/NavaidTable.h"
+#include "reference/ReferenceFolder.h"
 #include "reference/UserFixFile.h"
 #include "runtime/RuntimeError.h"
+#include "runtime/Text.h"
 #include "store/AirportReader.h"
 #include "store/AirportWriter.h"
 
@@ -42,7 +44,8 @@ std::vector<fs::path> expandInputs(const std::vector<fs::path>& inputs) {
         }
         std::vector<fs::path> inFolder;
         for (const auto& entry : fs::directory_iterator(input, ec))
-            if (entry.is_regular_file() && entry.path().extension() == ".txt")
+            if (entry.is_regular_file() &&
+                runtime::toUpper(entry.path().extension().string()) == ".TXT")
                 inFolder.push_back(entry.path());
         std::sort(inFolder.begin(), inFolder.end());
         files.insert(files.end(), inFolder.begin(), inFolder.end());
@@ -64,13 +67,12 @@ int countRunwayRows(const store::RunwayTable& runways) {
 }
 
 void reportReference(const fs::path& folder, std::ostream& out) {
-    const auto navaids = reference::loadNavaids(folder / reference::NavaidFileName);
-    const auto airports = reference::loadAirports(folder / reference::AirportFileName);
-    const auto userFixes = reference::loadUserFixes(folder / reference::UserFixFileName);
-    out << (folder / reference::NavaidFileName).string() << ": " << navaids.size() << " navaids\n";
-    out << (folder / reference::AirportFileName).string() << ": " << airports.size()
+    const auto tables = reference::loadReferenceFolder(folder);
+    out << (folder / reference::NavaidFileName).string() << ": " << tables.navaids.size()
+        << " navaids\n";
+    out << (folder / reference::AirportFileName).string() << ": " << tables.airports.size()
         << " airports\n";
-    out << (folder / reference::UserFixFileName).string() << ": " << userFixes.UserFixCount()
+    out << (folder / reference::UserFixFileName).string() << ": " << tables.userFixes.UserFixCount()
         << " user fixes\n";
 }
 

@@ -1,0 +1,18 @@
+#include "reference/ReferenceFolder.h"
+
+#include "reference/UserFixFile.h"
+#include "runtime/TextFiles.h"
+
+namespace reference {
+
+ReferenceTables loadReferenceFolder(const std::filesystem::path& folder) {
+    ReferenceTables tables;
+    if (const auto file = folder / UserFixFileName; runtime::fileExists(file))
+        tables.userFixes = loadUserFixes(file);
+    if (const auto file = folder / AirportFileName; runtime::fileExists(file))
+        tables.airports = loadAirports(file);
+    tables.navaids = loadNavaids(folder / NavaidFileName);
+    return tables;
+}
+
+} // namespace reference
