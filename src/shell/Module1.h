@@ -50,7 +50,7 @@ struct Module1 {
 
     // The runway transition editor's working copies and hand-over values.
     store::FixTable WorkFixes;
-    std::int16_t WorkFixCount = 0;
+    std::int32_t WorkFixCount = 0;
     store::RunwayTable WorkRunways;
     std::int16_t WorkRunwayCount = 0;
     store::Flag UseWorkFixes = store::False;
