@@ -38,6 +38,8 @@ void closeAtFinalFix(Feeder& feeder, const store::RunwayWaypoint& finalFix,
         feeder.pop_back();
     if (feeder.empty() || !sameEnd(feeder.back(), finalFix))
         feeder.push_back(finalFix);
+    // The file keeps the final fix once: every copy reads back as it.
+    feeder.back() = finalFix;
     for (store::RunwayWaypoint& row : feeder)
         row.FROM = row.EOP = store::False;
     feeder.front().FROM = store::True;
@@ -124,6 +126,17 @@ Outcome saveFeederWork(FeederTables& t, store::ProcedureStore& saved, std::strin
             changed.push_back(static_cast<int>(k) + 1);
         groupRows += static_cast<int>(feeders[k].size());
     }
+    // The file writes a feeder as the rows before its final fix: one that is
+    // the final fix alone reads back as part of its neighbour.
+    if (feeders.size() > 1)
+        for (std::size_t k = 0; k < feeders.size(); ++k)
+            if (feeders[k].size() == 1)
+                return refused("Feeder" + runtime::printedNumber(static_cast<int>(k) + 1) +
+                               " of runway " + t.runway + " holds only the final fix, " +
+                               entryText(finalFix) + ".\r\nAdd waypoints to it or delete it.");
+    // A lone feeder of one row is the runway line alone, read without FROM.
+    if (feeders.size() == 1 && feeders.front().size() == 1)
+        feeders.front().front().FROM = store::False;
     const int newCount = t.rowCount - (end - first) + groupRows;
     if (newCount > store::RunwayCapacity)
         return refused(tableFullMessage("runway transition", store::RunwayCapacity, "rows"));
