@@ -40,6 +40,21 @@ void settlePosition(store::FixRecord& fix) {
     }
 }
 
+// A feeder's first point is written "FROM name", read back as a fix when
+// the airport defines a fix of that name: a navaid and a fix of one name
+// could not be told apart.
+Outcome refuseNameClash(const FeederTables& t, const std::string& navaid, const std::string& fix) {
+    const std::string& name = navaid.empty() ? fix : navaid;
+    bool clash = !navaid.empty() && t.catalogue().find(navaid) != 0;
+    for (int i = 1; !clash && !fix.empty() && i <= t.rowCount; ++i)
+        clash = t.rows[i].Navaid == fix;
+    if (!clash)
+        return std::nullopt;
+    return refused("There is a navaid and a fix named " + name +
+                       ".\r\nThe airport file could not tell them apart.",
+                   navaid.empty() ? Field::FixName : Field::Navaid);
+}
+
 bool validEntry(const FeederTables& t, int entry) {
     return entry >= 0 && entry < t.entries();
 }
@@ -82,6 +97,9 @@ Outcome addWaypoint(FeederTables& t, const NewWaypoint& waypoint) {
     if (Outcome bad = rowsFull(t, 1))
         return bad;
     FixCatalogue fixes = t.catalogue();
+    if (Outcome bad = refuseNameClash(t, waypoint.navaid,
+                                      fixes.find(waypoint.fix) == 0 ? waypoint.fix : std::string()))
+        return bad;
     if (!waypoint.fix.empty() && fixes.find(waypoint.fix) == 0) {
         store::FixRecord fix = waypoint.definition;
         fix.Name = waypoint.fix;
@@ -133,6 +151,8 @@ Outcome modifyWaypoint(FeederTables& t, int entry, const WaypointChange& change)
     if (change.navaid) {
         if (std::string message = checkName(*change.navaid); !message.empty())
             return refused(std::move(message), Field::Navaid);
+        if (Outcome bad = refuseNameClash(t, *change.navaid, {}))
+            return bad;
         row.Navaid = *change.navaid;
         row.FIX.clear();
     } else if (change.fix) {
@@ -142,6 +162,8 @@ Outcome modifyWaypoint(FeederTables& t, int entry, const WaypointChange& change)
                 return bad;
             const std::string from = fixes[r].Name;
             if (change.fix->name && *change.fix->name != from) {
+                if (Outcome bad = refuseNameClash(t, {}, *change.fix->name))
+                    return bad;
                 if (Outcome bad = fixes.rename(r, *change.fix->name, {.runways = &t.rows}))
                     return bad;
                 t.renames.emplace_back(from, *change.fix->name);

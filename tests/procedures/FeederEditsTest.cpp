@@ -87,16 +87,17 @@ TEST(SaveFeederWork, EveryFeederEndsAtTheFinalFixOnce) {
 }
 
 TEST(SaveFeederWork, AFullTableRefusesAndChangesNothing) {
-    std::vector<store::RunwayWaypoint> rows(store::RunwayCapacity - 2, {"09", "", "SEA", "", T, T});
-    for (const auto& row : {fix("ANVIL", T, T), fix("HAROB", T, T)})
+    std::vector<store::RunwayWaypoint> rows(store::RunwayCapacity - 4, {"09", "", "SEA", "", T, T});
+    for (const auto& row :
+         {fix("ANVIL", T), fix("CF16L", F, T), fix("HAROB", T), fix("COYLA", F, T)})
         rows.push_back(row);
     Work w(rows);
-    ASSERT_EQ(w.t.entries(), 1);
+    ASSERT_EQ(w.t.entries(), 2);
     std::string notice;
     const Outcome refusal = saveFeederWork(w.t, *w.saved, notice);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->message, tableFullMessage("runway transition", 400, "rows"));
-    EXPECT_EQ(w.saved->Runways[400].FIX, "HAROB");
+    EXPECT_EQ(w.saved->Runways[400].FIX, "COYLA");
     EXPECT_EQ(w.work->RunwayCount, 400);
 }
 

@@ -202,7 +202,7 @@ protected:
         for (int i = 1; i <= store::FixCapacity; ++i)
             written->Fixes[i].IsArcPoint = store::False;
         ASSERT_EQ(tablecheck::tableDifference(*written, again->Store), "") << after << "\n"
-                                                                           << lastCommands();
+                                                                           << file << lastCommands();
         ++checked;
     }
 
