@@ -44,6 +44,8 @@ void ModifyProcedure::Form_Load() {
     FixIsKnown = store::False;
     FixIndex = 0;
 
+    OpenedFile.clear();
+    OpenedICAO.clear();
     const std::string mode = m.EditMode;
     if (mode == "D") {
         setCaption("Modify a Departure Procedure");
@@ -98,6 +100,8 @@ void ModifyProcedure::Form_Load() {
             MsgBox(read.message);
             End();
         }
+        OpenedFile = m.DataFolder / m.AirportFileName;
+        OpenedICAO = SavedICAO;
         m.ProcedureStart = 1;
         m.Counters.STARNumber = 1;
         if (mode == "S")

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace editor {
@@ -106,6 +107,10 @@ public:
     std::int16_t CurrentSID = 1;
     std::int16_t CurrentSTAR = 1;
     std::string SavedICAO;
+    // The airport file this screen opened and the code its box showed then;
+    // empty for a new airport. Save writes back to it.
+    std::filesystem::path OpenedFile;
+    std::string OpenedICAO;
     store::Flag FixIsKnown = store::False;
     std::int16_t FixIndex = 0;
 
