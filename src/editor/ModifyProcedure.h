@@ -1,5 +1,6 @@
 #pragma once
 
+#include "procedures/TablesSnapshot.h"
 #include "shell/Module1.h"
 #include "ui/Forms.h"
 
@@ -121,6 +122,9 @@ public:
     void AddAnotherProcedureCommand_Click();
     void DeleteProcedureCommand_Click();
     void OopsCommand_Click();
+    // The tables differ from the snapshot taken at opening, or the name and
+    // runway boxes from the procedure on screen.
+    bool hasUnsavedChanges() const;
     void AptNameText_KeyPress(int& KeyAscii);
     void AptNameText_LostFocus();
     void ProcedureNameText_KeyPress(int& KeyAscii);
@@ -211,6 +215,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    bool Form_QueryUnload() override;
 
     shell::Module1& m;
 
@@ -229,6 +234,9 @@ private:
     bool modifyFix();
     UserFixForm* userFixPicker() const;
     std::array<ui::TextBox*, 8> runwayBoxes_;
+    // Leaving without saving asks first when anything changed since this.
+    procedures::TablesSnapshot openedTables_;
+    bool mayDiscardChanges();
 };
 
 } // namespace editor

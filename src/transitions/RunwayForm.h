@@ -135,6 +135,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    bool Form_QueryUnload() override;
 
     shell::Module1& m;
 
@@ -168,6 +169,14 @@ private:
     // none of its boxes runs a leave check on the way out.
     void returnToEditor(bool focusNavaidBox);
     void discardWork();
+    // Leaving without saving: true when there is no work to lose, or the
+    // user agrees to lose it.
+    bool mayDiscardWork();
+    // The working copies as the screen opened them.
+    store::RunwayTable openedRunways_;
+    std::int16_t openedRunwayCount_ = 0;
+    store::FixTable openedFixes_;
+    std::int32_t openedFixCount_ = 0;
 
     // Names given to fixes through Modify, in order, for the save.
     std::vector<std::pair<std::string, std::string>> renames_;
