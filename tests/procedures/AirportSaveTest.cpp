@@ -42,11 +42,6 @@ TEST(ChooseSaveTarget, WritesBackToTheOpenedFileAndAsksBeforeReplacingAnother) {
         EXPECT_EQ(target.file, data.path() / c.file);
         EXPECT_EQ(target.replacesAnotherFile, c.asks);
     }
-    data.write("KSEB.txt", "x");
-    EXPECT_TRUE(std::get<procedures::SaveTarget>(
-                    procedures::chooseSaveTarget(data.path(), data.path() / "KSEA - Copy.txt",
-                                                 "KSEA", "KSEB"))
-                    .replacesAnotherFile);
     for (const char* typed : {"K.1", "../KSEA", "KS A"})
         EXPECT_EQ(
             std::get<procedures::Refusal>(procedures::chooseSaveTarget(data.path(), {}, "", typed))
@@ -109,29 +104,6 @@ TEST(SaveAirportAndUserFixes, ChangesBothFilesOrNeither) {
         else
             EXPECT_FALSE(fs::exists(airport));
     }
-}
-
-// The message names the file and gives a reason a user can act on.
-TEST(SaveFailureMessage, SaysWhichFileAndWhy) {
-    const struct {
-        int number;
-        const char* reason;
-    } cases[] = {
-        {runtime::DiskFull, "the disk is full"},
-        {runtime::PermissionDenied, "read-only, or another program holds the file"},
-        {runtime::PathFileAccessError, "cannot be written"},
-        {runtime::PathNotFound, "its folder is missing"},
-        {28, "error 28"},
-    };
-    for (const auto& c : cases) {
-        const std::string message = procedures::saveFailureMessage({"/data/KSEA.txt", c.number});
-        EXPECT_NE(message.find("/data/KSEA.txt could not be written: "), std::string::npos);
-        EXPECT_NE(message.find(c.reason), std::string::npos) << message;
-        EXPECT_NE(message.find("left as they were"), std::string::npos);
-    }
-    EXPECT_NE(procedures::saveFailureMessage({"UserFixes.txt", 61, false})
-                  .find("the user fixes were not saved"),
-              std::string::npos);
 }
 
 } // namespace
