@@ -30,6 +30,9 @@ int main(int argc, char** argv) {
     ui::qt::MessageBoxes boxes;
     ui::App app(boxes);
     app.setProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+    // Table dumps for debugging go to the program folder, and only on request.
+    if (QCoreApplication::arguments().contains("--debug-dumps"))
+        m->DumpFolder = app.programFolder();
     app.setClock([] {
         return QDate::currentDate()
             .toString(QLocale::system().dateFormat(QLocale::ShortFormat))

@@ -44,6 +44,8 @@ void ModifyProcedure::Form_Load() {
     FixIsKnown = store::False;
     FixIndex = 0;
 
+    OpenedFile.clear();
+    OpenedICAO.clear();
     const std::string mode = m.EditMode;
     if (mode == "D") {
         setCaption("Modify a Departure Procedure");
@@ -92,12 +94,15 @@ void ModifyProcedure::Form_Load() {
         } catch (const runtime::RuntimeError&) {
             MsgBox("The airport file " + m.AirportFileName + " could not be read.");
             m.BackToMenu = store::True;
+            openedTables_.take(m.Store, m.Counters);
             return;
         }
         if (!read.ok) {
             MsgBox(read.message);
             End();
         }
+        OpenedFile = m.DataFolder / m.AirportFileName;
+        OpenedICAO = SavedICAO;
         m.ProcedureStart = 1;
         m.Counters.STARNumber = 1;
         if (mode == "S")
@@ -116,6 +121,7 @@ void ModifyProcedure::Form_Load() {
         picker->show();
         picker->hide();
     }
+    openedTables_.take(m.Store, m.Counters);
 }
 
 void ModifyProcedure::FreshForm() {
@@ -140,19 +146,6 @@ void ModifyProcedure::FreshForm() {
 void ModifyProcedure::Form_Unload() {
     hideForm(app(), "UserFixForm");
     showForm(app(), "InitialLoad");
-}
-
-void ModifyProcedure::OopsCommand_Click() {
-    showForm(app(), "InitialLoad");
-    m.TypedICAO.clear();
-    store::ClearArrays(m.Store);
-    // Emptied tables with counters that still count rows would not be the
-    // empty airport they are.
-    m.Counters.STARRowCount = 0;
-    m.Counters.SIDRowNext = 0;
-    m.Store.FixCount = 0;
-    m.Store.RunwayCount = 0;
-    unload();
 }
 
 void ModifyProcedure::AptNameText_KeyPress(int& KeyAscii) {

@@ -1,209 +1,159 @@
 #include "editor/ModifyProcedure.h"
 
+#include "procedures/AirportSave.h"
 #include "reference/UserFixFile.h"
-#include "runtime/Numbers.h"
-#include "runtime/RuntimeError.h"
 #include "runtime/TextFiles.h"
 #include "store/AirportWriter.h"
 
-#include <optional>
+#include <memory>
+#include <variant>
 
 namespace editor {
 
 namespace {
 const std::string CRLF = "\r\n";
-
-// The ICAO code names a file: letters and digits only, nothing that could
-// reach another folder or make a name the selection screen cannot list.
-bool isFileSafeCode(const std::string& icao) {
-    for (const char c : icao) {
-        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        const bool digit = c >= '0' && c <= '9';
-        if (!letter && !digit)
-            return false;
-    }
-    return !icao.empty();
-}
-
-// Writes the airport file, then the user fixes. When the second write fails
-// the airport file gets its old content back, so a failed save changes
-// neither file.
-void writeBoth(const std::filesystem::path& airportFile, const std::string& airportText,
-               const reference::UserFixTable& userFixes, const std::filesystem::path& userFixFile) {
-    std::optional<std::string> oldAirport;
-    if (runtime::fileExists(airportFile))
-        oldAirport = runtime::readWholeFile(airportFile);
-    store::writeAirportFile(airportFile, airportText);
-    try {
-        reference::SaveFixes(userFixes, userFixFile);
-    } catch (...) {
-        std::error_code ignored;
-        if (oldAirport)
-            runtime::writeFileReplacing(airportFile, *oldAirport);
-        else
-            std::filesystem::remove(airportFile, ignored);
-        throw;
-    }
-}
 } // namespace
 
 void ModifyProcedure::SaveCommand_Click() {
     auto& counters = m.Counters;
-    try {
-        if (ProcedureNameText.text().empty()) {
-            MsgBox("The procedure basic name is missing");
-            ProcedureNameText.setFocus();
-            return;
-        }
-        if (AptNameText.text().empty()) {
-            MsgBox("The ICAO is missing.");
+    if (ProcedureNameText.text().empty()) {
+        MsgBox("The procedure basic name is missing");
+        ProcedureNameText.setFocus();
+        return;
+    }
+    if (AptNameText.text().empty()) {
+        MsgBox("The ICAO is missing.");
+        AptNameText.setFocus();
+        return;
+    }
+    const std::string icao = AptNameText.text();
+    const auto chosen = procedures::chooseSaveTarget(m.DataFolder, OpenedFile, OpenedICAO, icao);
+    if (const auto* refusal = std::get_if<procedures::Refusal>(&chosen)) {
+        MsgBox(refusal->message);
+        AptNameText.setFocus();
+        return;
+    }
+    const procedures::SaveTarget target = std::get<procedures::SaveTarget>(chosen);
+    if (WaypointList.ListCount() == 0) {
+        MsgBox("There are no waypoints.");
+        AddNavText.setFocus();
+        return;
+    }
+    if (target.replacesAnotherFile) {
+        const int answer = MsgBox(
+            "There is already a file by the same" + CRLF +
+                "ICAO code as the one you want to save." + CRLF +
+                "Click Yes to overwrite that file." + CRLF + "Click No to change your filename.",
+            ui::Buttons::YesNo, ui::Icon::Critical, ui::DefaultButton::Second);
+        m.LastAnswer = std::to_string(answer);
+        if (answer == ui::answers::No) {
             AptNameText.setFocus();
             return;
         }
-        const std::string icao = AptNameText.text();
-        if (!isFileSafeCode(icao)) {
-            MsgBox("The ICAO code " + icao + " names the airport file." + CRLF +
-                   "Please use letters and digits only.");
-            AptNameText.setFocus();
-            return;
-        }
-        if (WaypointList.ListCount() == 0) {
-            MsgBox("There are no waypoints.");
-            AddNavText.setFocus();
-            return;
-        }
-        const std::filesystem::path airportFile = m.DataFolder / (icao + ".txt");
-        if ((m.EditMode == "E" || m.EditMode == "T") && m.IsModify == store::False &&
-            runtime::fileExists(airportFile)) {
-            const int answer =
-                MsgBox("There is already a file by the same" + CRLF +
-                           "ICAO code as the one you want to save." + CRLF +
-                           "Click Yes to overwrite that file." + CRLF +
-                           "Click No to change your filename.",
-                       ui::Buttons::YesNo, ui::Icon::Critical, ui::DefaultButton::Second);
+    }
+    counters.STARRunwaySlot = 1;
+    SavedICAO = icao;
+
+    if (m.EditMode == "T") {
+        // The name box names the whole STAR on screen, every row of it.
+        auto& stars = m.Store.STARs;
+        const int elements = stars.rowOrEmpty(m.ProcedureStart).Elements;
+        for (int row = m.ProcedureStart;
+             row < m.ProcedureStart + elements && stars.fits(row) && !stars[row].Name.empty();
+             ++row)
+            stars[row].Name = ProcedureNameText.text();
+        SaveRunways(counters.STARNumber);
+    }
+    if (isSTARMode()) {
+        if (counters.SIDRowNext == 0) {
+            const int answer = MsgBox("This airport does not have any SIDs." + CRLF +
+                                          "Do you want to add SIDs to " + icao + " now?",
+                                      ui::Buttons::YesNo, ui::Icon::Critical);
             m.LastAnswer = std::to_string(answer);
-            if (answer == ui::answers::No) {
-                AptNameText.setFocus();
+            if (answer == ui::answers::Yes) {
+                SaveRunways(counters.STARNumber);
+                m.EditMode = "E";
+                FreshForm();
+                HideRw2to8();
+                setCaption("Create a Departure Procedure");
+                RwText1.setVisible(true);
+                RwText1.setEnabled(true);
+                AptNameText.setText(SavedICAO);
+                ProcedureNameText.setEnabled(true);
+                ProcedureNameText.setText("");
+                // The first SID goes into row 1, which the list must stand for.
+                m.ProcedureStart = 1;
+                counters.SIDCount = 1;
+                CurrentSID = 1;
+                setCounterLabel(CurrentSID, counters.SIDCount);
+                coverInterceptONHDG(false);
+                DeleteProcedureCommand.setEnabled(false);
+                return;
+            }
+        } else {
+            SaveRunways(counters.STARNumber);
+        }
+    } else {
+        SaveSIDRunways(m.ProcedureStart);
+        if (counters.STARRowCount == 0) {
+            const int answer = MsgBox("This airport does not have any STARs." + CRLF +
+                                          "Do you want to add STARs to " + icao + " now?",
+                                      ui::Buttons::YesNo, ui::Icon::Critical);
+            m.LastAnswer = std::to_string(answer);
+            if (answer == ui::answers::Yes) {
+                m.EditMode = "T";
+                FreshForm();
+                HideRw2to8();
+                setCaption("Create a Standard Terminal Arrival Procedure");
+                // A fresh STAR table: its first STAR, numbered 1 of 1.
+                m.ProcedureStart = 1;
+                counters.STARCount = 1;
+                counters.STARNumber = 1;
+                CurrentSTAR = 1;
+                setCounterLabel(CurrentSTAR, counters.STARCount);
+                AptNameText.setText(SavedICAO);
+                ProcedureNameText.setEnabled(true);
+                AddWaypointCommand.setEnabled(true);
+                DeleteWaypointCommand.setEnabled(false);
+                ModifyWaypointCommand.setEnabled(false);
+                RwText1.setVisible(true);
+                coverInterceptONHDG(true);
+                DeleteProcedureCommand.setEnabled(false);
                 return;
             }
         }
-        counters.STARRunwaySlot = 1;
-        SavedICAO = icao;
-
-        if (m.EditMode == "T") {
-            // The name box names the whole STAR on screen, every row of it.
-            auto& stars = m.Store.STARs;
-            const int elements = stars.rowOrEmpty(m.ProcedureStart).Elements;
-            for (int row = m.ProcedureStart;
-                 row < m.ProcedureStart + elements && stars.fits(row) && !stars[row].Name.empty();
-                 ++row)
-                stars[row].Name = ProcedureNameText.text();
-            SaveRunways(counters.STARNumber);
-        }
-        if (isSTARMode()) {
-            if (counters.SIDRowNext == 0) {
-                const int answer = MsgBox("This airport does not have any SIDs." + CRLF +
-                                              "Do you want to add SIDs to " + icao + " now?",
-                                          ui::Buttons::YesNo, ui::Icon::Critical);
-                m.LastAnswer = std::to_string(answer);
-                if (answer == ui::answers::Yes) {
-                    SaveRunways(counters.STARNumber);
-                    m.EditMode = "E";
-                    FreshForm();
-                    HideRw2to8();
-                    setCaption("Create a Departure Procedure");
-                    RwText1.setVisible(true);
-                    RwText1.setEnabled(true);
-                    AptNameText.setText(SavedICAO);
-                    ProcedureNameText.setEnabled(true);
-                    ProcedureNameText.setText("");
-                    // The first SID goes into row 1, which the list must stand for.
-                    m.ProcedureStart = 1;
-                    counters.SIDCount = 1;
-                    CurrentSID = 1;
-                    setCounterLabel(CurrentSID, counters.SIDCount);
-                    coverInterceptONHDG(false);
-                    DeleteProcedureCommand.setEnabled(false);
-                    return;
-                }
-            } else {
-                SaveRunways(counters.STARNumber);
-            }
-        } else {
-            SaveSIDRunways(m.ProcedureStart);
-            if (counters.STARRowCount == 0) {
-                const int answer = MsgBox("This airport does not have any STARs." + CRLF +
-                                              "Do you want to add STARs to " + icao + " now?",
-                                          ui::Buttons::YesNo, ui::Icon::Critical);
-                m.LastAnswer = std::to_string(answer);
-                if (answer == ui::answers::Yes) {
-                    m.EditMode = "T";
-                    FreshForm();
-                    HideRw2to8();
-                    setCaption("Create a Standard Terminal Arrival Procedure");
-                    // A fresh STAR table: its first STAR, numbered 1 of 1.
-                    m.ProcedureStart = 1;
-                    counters.STARCount = 1;
-                    counters.STARNumber = 1;
-                    CurrentSTAR = 1;
-                    setCounterLabel(CurrentSTAR, counters.STARCount);
-                    AptNameText.setText(SavedICAO);
-                    ProcedureNameText.setEnabled(true);
-                    AddWaypointCommand.setEnabled(true);
-                    DeleteWaypointCommand.setEnabled(false);
-                    ModifyWaypointCommand.setEnabled(false);
-                    RwText1.setVisible(true);
-                    coverInterceptONHDG(true);
-                    DeleteProcedureCommand.setEnabled(false);
-                    return;
-                }
-            }
-        }
-
-        reference::SortUserFixArray(m.UserFixTable);
-        store::FileHeader header;
-        header.icao = icao;
-        if (const auto* airport = m.AirportTable.findAirport(icao))
-            header.airportName = airport->AirportName;
-        header.authorName = m.AuthorName;
-        header.dateText = app().today();
-        const std::string text = store::PrintTheSidStarFile(m.Store, counters, header);
-        writeBoth(airportFile, text, m.UserFixTable,
-                  app().programFolder() / reference::UserFixFileName);
-
-        store::ClearArrays(m.Store);
-        AptNameText.setText("");
-        counters.STARRowCount = 0;
-        counters.SIDRowNext = 0;
-        m.Store.FixCount = 0;
-        m.Store.RunwayCount = 0;
-        if (ui::Form* menu = app().findForm("InitialLoad"))
-            menu->show();
-        unload();
-    } catch (const runtime::RuntimeError& error) {
-        switch (error.number()) {
-        case runtime::FileNotFound:
-            if (ui::Form* menu = app().findForm("InitialLoad"))
-                menu->hide();
-            app().show("FindFlyForm");
-            return;
-        case runtime::PathNotFound:
-            MsgBox("I could not find the data files." + CRLF +
-                       "Please insure the 777 is loaded in it's default location within Fly2." +
-                       CRLF +
-                       "This program can not run without the data files and must now terminate.",
-                   ui::Buttons::OK, ui::Icon::Critical, ui::DefaultButton::First,
-                   "Program termination.");
-            End();
-        default:
-            MsgBox("A fatal error (" + runtime::printedNumber(error.number()) +
-                       ") has crept into the file save process." + CRLF +
-                       "The airport file and the user fixes were left as they were.",
-                   ui::Buttons::OK, ui::Icon::Critical, ui::DefaultButton::First,
-                   "Program termination happens now.");
-            End();
-        }
     }
+
+    // Printed from copies: printing sorts the fixes and walks the STAR
+    // counters, and a save that fails must leave the screen as it was.
+    auto userFixes = m.UserFixTable;
+    reference::SortUserFixArray(userFixes);
+    store::FileHeader header;
+    header.icao = icao;
+    if (const auto* airport = m.AirportTable.findAirport(icao))
+        header.airportName = airport->AirportName;
+    header.authorName = m.AuthorName;
+    header.dateText = app().today();
+    const auto printed = std::make_unique<store::ProcedureStore>(m.Store);
+    store::ProcedureCounters printedCounters = counters;
+    const std::string text = store::PrintTheSidStarFile(*printed, printedCounters, header);
+    if (const auto failure = procedures::saveAirportAndUserFixes(
+            target.file, text, app().programFolder() / reference::UserFixFileName,
+            reference::formatUserFixes(userFixes), runtime::writeFileReplacing)) {
+        MsgBox(procedures::saveFailureMessage(*failure), ui::Buttons::OK, ui::Icon::Critical);
+        return;
+    }
+    m.UserFixTable = std::move(userFixes);
+
+    store::ClearArrays(m.Store);
+    AptNameText.setText("");
+    counters.STARRowCount = 0;
+    counters.SIDRowNext = 0;
+    m.Store.FixCount = 0;
+    m.Store.RunwayCount = 0;
+    if (ui::Form* menu = app().findForm("InitialLoad"))
+        menu->show();
+    unload();
 }
 
 } // namespace editor

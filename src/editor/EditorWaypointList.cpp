@@ -54,11 +54,13 @@ void ModifyProcedure::DeleteWaypointCommand_Click() {
 
 namespace {
 
-// Moving waypoints writes a dump of the tables for debugging; a folder that
-// cannot take it must not stop the edit.
+// Moving waypoints writes a dump of the tables when asked to, for debugging;
+// a folder that cannot take it must not stop the edit.
 void dump(const shell::Module1& m, const std::string& label) {
+    if (m.DumpFolder.empty())
+        return;
     try {
-        store::PrintTestData(m.DataFolder, label, m.Store, m.Counters);
+        store::PrintTestData(m.DumpFolder, label, m.Store, m.Counters);
     } catch (const runtime::RuntimeError&) {
     }
 }

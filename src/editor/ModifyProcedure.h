@@ -1,10 +1,12 @@
 #pragma once
 
+#include "procedures/TablesSnapshot.h"
 #include "shell/Module1.h"
 #include "ui/Forms.h"
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace editor {
@@ -106,6 +108,10 @@ public:
     std::int16_t CurrentSID = 1;
     std::int16_t CurrentSTAR = 1;
     std::string SavedICAO;
+    // The airport file this screen opened and the code its box showed then;
+    // empty for a new airport. Save writes back to it.
+    std::filesystem::path OpenedFile;
+    std::string OpenedICAO;
     store::Flag FixIsKnown = store::False;
     std::int16_t FixIndex = 0;
 
@@ -116,6 +122,9 @@ public:
     void AddAnotherProcedureCommand_Click();
     void DeleteProcedureCommand_Click();
     void OopsCommand_Click();
+    // The tables differ from the snapshot taken at opening, or the name and
+    // runway boxes from the procedure on screen.
+    bool hasUnsavedChanges() const;
     void AptNameText_KeyPress(int& KeyAscii);
     void AptNameText_LostFocus();
     void ProcedureNameText_KeyPress(int& KeyAscii);
@@ -206,6 +215,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    bool Form_QueryUnload() override;
 
     shell::Module1& m;
 
@@ -224,6 +234,9 @@ private:
     bool modifyFix();
     UserFixForm* userFixPicker() const;
     std::array<ui::TextBox*, 8> runwayBoxes_;
+    // Leaving without saving asks first when anything changed since this.
+    procedures::TablesSnapshot openedTables_;
+    bool mayDiscardChanges();
 };
 
 } // namespace editor

@@ -61,6 +61,11 @@ struct Module1 {
     // Row of WorkRunways inserted last by a waypoint or arc point.
     std::int16_t LastInsertedRow = 0;
 
+    // Where Move Up writes its table dumps: the program folder when the
+    // user asked for them (--debug-dumps), else empty and nothing is written.
+    // Never the data folder, whose every .txt the airport list offers.
+    std::filesystem::path DumpFolder;
+
     // The DME arc generator's name counter and chosen centre navaid.
     std::int16_t ArcCounter = 1;
     std::string ArcNavaid;

@@ -3,6 +3,7 @@
 #include "transitions/RunwayForm.h"
 
 #include "procedures/FeederRows.h"
+#include "procedures/TablesSnapshot.h"
 
 #include <algorithm>
 #include <string>
@@ -35,6 +36,10 @@ void RunwayForm::Form_Load() {
     RWSaveCommand.setCaption("Save Rw " + runway + "  Feeder");
     if (m.WorkRunwayCount > 0)
         LoadRWWaypointList();
+    openedRunways_ = m.WorkRunways;
+    openedRunwayCount_ = m.WorkRunwayCount;
+    openedFixes_ = m.WorkFixes;
+    openedFixCount_ = m.WorkFixCount;
 }
 
 void RunwayForm::Form_Unload() {
@@ -136,6 +141,8 @@ void RunwayForm::RWSaveCommand_Click() {
 }
 
 void RunwayForm::RWOopsCommand_Click() {
+    if (!mayDiscardWork())
+        return;
     discardWork();
     leaving_ = true;
     returnToEditor(false);
@@ -150,6 +157,21 @@ void RunwayForm::AddArcCommand_Click() {
         return;
     }
     app().show("AddARC");
+}
+
+bool RunwayForm::Form_QueryUnload() {
+    return mayDiscardWork();
+}
+
+bool RunwayForm::mayDiscardWork() {
+    // Compared by content: work undone by hand is no work.
+    if (procedures::sameRows(m.WorkRunways, m.WorkRunwayCount, openedRunways_,
+                             openedRunwayCount_) &&
+        procedures::sameRows(m.WorkFixes, m.WorkFixCount, openedFixes_, openedFixCount_))
+        return true;
+    return MsgBox("Discard the changes to runway " + Label8.caption() + "'s feeders?",
+                  ui::Buttons::YesNo, ui::Icon::None,
+                  ui::DefaultButton::Second) == ui::answers::Yes;
 }
 
 void RunwayForm::discardWork() {

@@ -132,6 +132,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    bool Form_QueryUnload() override;
 
     shell::Module1& m;
 
@@ -163,6 +164,14 @@ private:
     void closeDependents();
     void discardWork();
     RunwayBoxAccess& procedureEditor();
+    // Leaving without saving: true when there is no work to lose, or the
+    // user agrees to lose it.
+    bool mayDiscardWork();
+    // The working copies as the screen opened them.
+    store::RunwayTable openedRunways_;
+    std::int16_t openedRunwayCount_ = 0;
+    store::FixTable openedFixes_;
+    std::int32_t openedFixCount_ = 0;
 
     // Names given to fixes through Modify, in order, for the save.
     procedures::FixRenames renames_;

@@ -78,6 +78,8 @@ protected:
     virtual void Form_Load() {}
     // Runs on unload(), also when the user closes the window.
     virtual void Form_Unload() {}
+    // Runs first when the user closes the window; false keeps it open.
+    virtual bool Form_QueryUnload() { return true; }
 
 private:
     friend class Control;

@@ -117,7 +117,10 @@ void App::userChangeDrive(DriveListBox& drives, const std::string& drive) {
 }
 
 void App::userClose(Form& form) {
-    dispatch([&] { form.unload(); });
+    dispatch([&] {
+        if (form.isLoaded() && form.Form_QueryUnload())
+            form.unload();
+    });
 }
 
 } // namespace ui

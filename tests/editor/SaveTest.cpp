@@ -22,19 +22,24 @@ protected:
 const char* const AddSIDs = "This airport does not have any SIDs.\r\n"
                             "Do you want to add SIDs to KSEA now?";
 
-TEST_F(EditorSave, AnUnchangedAirportIsWrittenBackByteForByteAndTheStoreEmptied) {
+// An airport is written back byte for byte to the file it came from, also
+// one opened under a longer name: the box keeps four characters, and that
+// code's own file is another airport's.
+TEST_F(EditorSave, AnUnchangedAirportIsWrittenBackByteForByteToItsOwnFile) {
     m->AuthorName = "Vextrel Examples";
-    openModify("D", sampleKSEA());
-    user.click(ed->SaveCommand);
-    EXPECT_EQ(runtime::readWholeFile(airportFile()), sampleKSEA());
-    EXPECT_FALSE(ed->isLoaded());
-    EXPECT_TRUE(menu->visible());
-    EXPECT_EQ(m->Store.SIDs[1].Name, "");
-    EXPECT_EQ(m->Store.FixCount, 0);
-    EXPECT_EQ(m->Counters.SIDRowNext, 0);
-    EXPECT_EQ(m->Counters.STARRowCount, 0);
-    // The airport's fixes were merged into the user fixes written.
-    EXPECT_NE(reference::loadUserFixes(userFixFile()).find("SUMMA"), 0);
+    for (const std::string opened : {"KSEA", "KSEA - Copy", "KSEA2019", "KSEA_old"}) {
+        SCOPED_TRACE(opened);
+        t.programFolder.write("PMDG/KSEA.txt", "the real KSEA");
+        openModify("D", sampleKSEA(), opened);
+        user.click(ed->SaveCommand);
+        EXPECT_EQ(runtime::readWholeFile(m->DataFolder / (opened + ".txt")), sampleKSEA());
+        if (opened != "KSEA")
+            EXPECT_EQ(runtime::readWholeFile(airportFile()), "the real KSEA");
+        EXPECT_FALSE(ed->isLoaded());
+        EXPECT_TRUE(menu->visible());
+        // The airport's fixes were merged into the user fixes written.
+        EXPECT_NE(reference::loadUserFixes(userFixFile()).find("SUMMA"), 0);
+    }
 }
 
 // SIDs of an airport without STARs: Yes goes on with a first STAR and
@@ -73,10 +78,11 @@ TEST_F(EditorSave, TheQuestionNamesTheAirportOnScreen) {
 
 struct FailedSave {
     const char* name;
-    std::function<void(const std::filesystem::path& userFixes, const std::filesystem::path& data)>
-        breakIt;
-    std::string message;
-    const char* title;
+    // Breaks a write, and mends it again.
+    std::function<void(const std::filesystem::path&userFixes, const std::filesystem::path&data)>
+        breakIt, mendIt;
+    const char* failedFile; // below the program folder
+    const char* reason;
 };
 
 std::ostream& operator<<(std::ostream& out, const FailedSave& c) {
@@ -85,25 +91,49 @@ std::ostream& operator<<(std::ostream& out, const FailedSave& c) {
 
 class SaveFailing : public EditorSave, public ::testing::WithParamInterface<FailedSave> {};
 
-// A save that cannot write ends the program and leaves every file as it
-// was: the airport file is put back when the user fixes fail after it.
-TEST_P(SaveFailing, EndsTheProgramAndLeavesTheFilesAsTheyWere) {
+// A save that cannot write says which file and why, leaves both files as
+// they were (the airport file is put back when the user fixes fail after
+// it) and keeps every edit on screen, so the same Save works once the cause
+// is gone.
+TEST_P(SaveFailing, NamesTheFileKeepsTheEditsAndSavesOnceMended) {
+    const FailedSave& c = GetParam();
     t.programFolder.write("UserFixes.txt", "old");
     openModify("S", StarOnlyAirport);
     user.typeInto(ed->RwText1, "09");
     addNavaid("OLM");
-    GetParam().breakIt(userFixFile(), m->DataFolder);
+    c.breakIt(userFixFile(), m->DataFolder);
     const std::string before = files();
+    const auto shownLines = lines();
+    const store::STARWaypoint added = m->Store.STARs[3];
     expectCritical(AddSIDs, ui::answers::No);
-    t.messages.expect(GetParam().message, ui::Buttons::OK, ui::Icon::Critical,
-                      ui::DefaultButton::First, GetParam().title, ui::answers::OK);
+    t.messages.expect("The procedures were not saved.\r\n" +
+                          (t.programFolder.path() / c.failedFile).string() +
+                          " could not be written: " + c.reason +
+                          ".\r\nThe airport file and the user fixes were left as they "
+                          "were.\r\nYour changes are still here: remove the cause and save again.",
+                      ui::Buttons::OK, ui::Icon::Critical, ui::DefaultButton::First,
+                      ui::ProgramTitle, ui::answers::OK);
     user.click(ed->SaveCommand);
-    EXPECT_TRUE(t.app.ended());
+    EXPECT_FALSE(t.app.ended());
+    EXPECT_TRUE(ed->visible());
     EXPECT_EQ(files(), before);
+    EXPECT_EQ(lines(), shownLines);
+    EXPECT_EQ(m->Store.STARs[3].VOR, added.VOR);
+    EXPECT_EQ(checkInvariant(*m), "");
+
+    c.mendIt(userFixFile(), m->DataFolder);
+    expectCritical(AddSIDs, ui::answers::No);
+    user.click(ed->SaveCommand);
+    EXPECT_FALSE(ed->isLoaded());
+    EXPECT_NE(runtime::readWholeFile(airportFile()).find("NAVAID OLM"), std::string::npos);
+    EXPECT_NE(runtime::readWholeFile(userFixFile()), "old");
 }
 
-const std::string Fatal = "A fatal error ( 75) has crept into the file save process.\r\n"
-                          "The airport file and the user fixes were left as they were.";
+void putBackTheAirport(const std::filesystem::path& data) {
+    std::filesystem::remove_all(data);
+    std::filesystem::create_directories(data);
+    runtime::writeFileReplacing(data / "KSEA.txt", StarOnlyAirport);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SaveFailing,
@@ -113,18 +143,23 @@ INSTANTIATE_TEST_SUITE_P(
                        std::filesystem::remove(userFixes);
                        std::filesystem::create_directories(userFixes / "in the way");
                    },
-                   Fatal, "Program termination happens now."},
+                   [](auto& userFixes, auto&) { std::filesystem::remove_all(userFixes); },
+                   "UserFixes.txt", "the file or its folder cannot be written"},
         FailedSave{"AirportFile",
                    [](auto&, auto& data) {
                        std::filesystem::remove(data / "KSEA.txt");
                        std::filesystem::create_directories(data / "KSEA.txt" / "in the way");
                    },
-                   Fatal, "Program termination happens now."},
-        FailedSave{"DataFolderGone", [](auto&, auto& data) { std::filesystem::remove_all(data); },
-                   "I could not find the data files.\r\nPlease insure the 777 is loaded in it's "
-                   "default location within Fly2.\r\nThis program can not run without the data "
-                   "files and must now terminate.",
-                   "Program termination."}),
+                   [](auto&, auto& data) { putBackTheAirport(data); }, "PMDG/KSEA.txt",
+                   "the file or its folder cannot be written"},
+        // A folder that takes no file, as a read-only one would.
+        FailedSave{"DataFolderIsAFile",
+                   [](auto&, auto& data) {
+                       std::filesystem::remove_all(data);
+                       runtime::writeFileReplacing(data, "no folder");
+                   },
+                   [](auto&, auto& data) { putBackTheAirport(data); }, "PMDG/KSEA.txt",
+                   "its folder is missing"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

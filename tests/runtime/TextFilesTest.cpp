@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using runtime::LineReader;
@@ -13,7 +14,10 @@ using runtime::RuntimeError;
 namespace {
 
 fs::path tempFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("vextrel-runtime-" + name);
+    // One folder per process: the comma-locale run of this program, and
+    // other checkouts' runs, go on at the same time.
+    const fs::path folder =
+        fs::temp_directory_path() / ("vextrel-runtime-" + name + "-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;

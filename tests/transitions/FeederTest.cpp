@@ -59,6 +59,7 @@ TEST_F(Feeders, DeletedFeedersLeaveNoTraceAndSaveReturnsToTheEditor) {
     user.click(form.DeleteFeederCommand);
     EXPECT_EQ(m->WorkRunwayCount, 7);
     EXPECT_EQ(m->WorkRunways[8], store::RunwayWaypoint{});
+    answerDiscard("34R", ui::answers::Yes);
     user.click(form.RWOopsCommand);
 
     open("16L", 3);
@@ -80,23 +81,46 @@ TEST_F(Feeders, DeletedFeedersLeaveNoTraceAndSaveReturnsToTheEditor) {
         EXPECT_EQ(editor.RwText[k].foreColor(), k == 2 ? ui::colors::ButtonText : ui::colors::Red);
 }
 
-TEST_F(Feeders, OopsAndTheCloseBoxBothDiscardTheWork) {
+// Leaving without saving asks when the feeders differ from what the screen
+// opened with: No stays with the work, Yes discards it. Work undone by hand
+// is no work, and nothing is asked.
+TEST_F(Feeders, OopsAndTheCloseBoxAskBeforeDiscardingTheWork) {
+    const auto leave = [this](bool closeBox) {
+        if (closeBox)
+            user.close(form);
+        else
+            user.click(form.RWOopsCommand);
+    };
     for (bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox);
         open("16L", 2);
         addNavaid("SEA");
-        if (closeBox) {
-            // An unknown name in the navaid box is not looked up on the way out.
+        // An unknown name in the navaid box is not looked up on the way out.
+        if (closeBox)
             user.typeInto(form.RWAddNavText, "ZZQX");
-            user.close(form);
-        } else {
-            user.click(form.RWOopsCommand);
-        }
+        answerDiscard("16L", ui::answers::No);
+        leave(closeBox);
+        EXPECT_TRUE(form.visible());
+        EXPECT_EQ(entries().size(), 4u);
+
+        answerDiscard("16L", ui::answers::Yes);
+        leave(closeBox);
         EXPECT_EQ(m->Store.RunwayCount, 9);
         EXPECT_EQ(m->WorkRunwayCount + m->WorkFixCount, 0);
         EXPECT_EQ(m->UseWorkFixes, F);
         EXPECT_FALSE(form.isLoaded());
         EXPECT_TRUE(editor.visible());
         EXPECT_EQ(editor.RwText[1].foreColor(), ui::colors::Red);
+
+        open("16L", 2);
+        for (const char* alt : {"5000", "6000"}) {
+            user.select(form.RWWaypointList, 0);
+            user.replaceText(form.RWAlt1Text, alt);
+            user.click(form.ModifyRWWaypointCommand);
+            EXPECT_EQ(m->WorkRunways[3].Alt, alt);
+        }
+        leave(closeBox);
+        EXPECT_FALSE(form.isLoaded());
     }
 }
 

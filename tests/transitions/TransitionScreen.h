@@ -118,6 +118,12 @@ protected:
             ui::Buttons::YesNo, ui::Icon::None, ui::DefaultButton::First, ui::ProgramTitle, answer);
     }
 
+    void answerDiscard(const std::string& runway, int answer) {
+        messages.expect("Discard the changes to runway " + runway + "'s feeders?",
+                        ui::Buttons::YesNo, ui::Icon::None, ui::DefaultButton::Second,
+                        ui::ProgramTitle, answer);
+    }
+
     support::TestApp t;
     support::ScriptedUser& user = t.user;
     support::ScriptedMessages& messages = t.messages;

@@ -4,6 +4,7 @@
 #include "ui/Forms.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/BindError.h"
+#include "ui/qt/FormDesigns.h"
 #include "ui/qt/MessageBoxes.h"
 
 #include "ui_TestScreen.h"
@@ -11,6 +12,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -284,6 +287,35 @@ private slots:
         QVERIFY(!h->window()->isVisible());
         // Nothing is loaded any more: the program is over.
         QTRY_VERIFY(h->app.ended());
+    }
+
+    // Captions, texts and window titles come from the screens' code, which
+    // the headless tests check; one left in a design would only be
+    // overwritten at start-up, so a change made there would do nothing.
+    void theDesignsCarryNoCaptions() {
+        for (const char* name :
+             {"InitialLoad", "PickFile", "UsersNameForm", "FindFlyForm", "AddARC",
+              "FindWaypointForm", "RunwayForm", "UserFixForm", "ModifyProcedure"}) {
+            const auto window = ui::qt::createDesignedWindow(name);
+            QVERIFY2(window != nullptr, name);
+            QStringList captions;
+            if (!window->windowTitle().isEmpty())
+                captions << window->windowTitle();
+            for (const QWidget* w : window->findChildren<QWidget*>()) {
+                QString text;
+                if (const auto* label = qobject_cast<const QLabel*>(w))
+                    text = label->text();
+                else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+                    text = button->text();
+                else if (const auto* box = qobject_cast<const QGroupBox*>(w))
+                    text = box->title();
+                else if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+                    text = edit->text();
+                if (!text.isEmpty())
+                    captions << w->objectName() + ": " + text;
+            }
+            QVERIFY2(captions.isEmpty(), qPrintable(QString(name) + " " + captions.join(", ")));
+        }
     }
 
     void aMismatchedDesignFailsAtStartUpWithTheWidgetsName() {
