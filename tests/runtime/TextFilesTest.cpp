@@ -35,20 +35,18 @@ int errorNumberOf(const auto& action) {
 } // namespace
 
 TEST(LineReader, EveryLineEndingEndsALine) {
-    // A byte-order mark before the first line is no part of it.
-    LineReader reader("\xEF\xBB\xBF"
-                      "a\r\nb\rc\nd\r\n\r\ne");
-    std::vector<std::string> lines;
-    while (!reader.atEnd())
-        lines.push_back(reader.readLine());
-    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
-    EXPECT_EQ(errorNumberOf([&] { reader.readLine(); }), runtime::InputPastEndOfFile);
-}
-
-TEST(LineReader, CrAtTheVeryEndEndsTheLastLine) {
-    LineReader reader("x\r");
-    EXPECT_EQ(reader.readLine(), "x");
-    EXPECT_TRUE(reader.atEnd());
+    // A byte-order mark before the first line is no part of it; the last line
+    // ends with the text or with a CR, with no empty line after it.
+    for (const char* ending : {"", "\r"}) {
+        LineReader reader("\xEF\xBB\xBF"
+                          "a\r\nb\rc\nd\r\n\r\ne" +
+                          std::string(ending));
+        std::vector<std::string> lines;
+        while (!reader.atEnd())
+            lines.push_back(reader.readLine());
+        EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+        EXPECT_EQ(errorNumberOf([&] { reader.readLine(); }), runtime::InputPastEndOfFile);
+    }
 }
 
 TEST(Files, OpenErrorsCarryTheirNumbers) {

@@ -94,26 +94,9 @@ TEST(LoadData, NotBeforeWithoutAFollowingFix) {
     EXPECT_EQ(l->counters.SIDCount, 5);
 }
 
-// CR LF, CR and LF each end a line, and a line with no line end is still read.
-TEST(LoadData, EveryLineEndingReadsTheSame) {
-    const std::string text =
-        crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4", "SIDS", "SID S RNW 1 FIX A", "SID T RNW 2"}) +
-        " FIX B";
-    const auto reference = load(text);
-    ASSERT_TRUE(reference->result.ok);
-    EXPECT_EQ(reference->store.SIDs[2].Name + reference->store.SIDs[2].Fix, "TB");
-    EXPECT_EQ(reference->store.SIDs[2].EndOfRunway, True);
-    for (const char* ending : {"\r", "\n"}) {
-        std::string other;
-        for (char c : text)
-            if (c == '\r')
-                other += ending;
-            else if (c != '\n')
-                other += c;
-        EXPECT_TRUE(storetest::sameTables(load(other)->store, reference->store));
-    }
-
-    // KTST.txt mixes all three, and is read over the tables of another airport.
+// KTST.txt mixes CR LF, CR and LF, and is read over the tables of another
+// airport.
+TEST(LoadData, FromAFileOverAnotherAirport) {
     store::ProcedureStore s;
     store::ProcedureCounters c;
     s.Fixes[5].Name = s.SIDs[3].Name = "OLD";

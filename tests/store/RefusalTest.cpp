@@ -5,40 +5,9 @@
 namespace {
 
 using storetest::crlf;
-using storetest::load;
-
-TEST(LoadData, RefusalMessagesAndWhatIsLeft) {
-    store::ProcedureStore s;
-    store::ProcedureCounters c;
-    s.FixesDefined = store::False;
-    const auto unknown =
-        store::LoadData(crlf({"// comment", "", "FIXES", "FIX A LATLON N 1 2 W 3 4", "ENDFIXES",
-                              "RNWS", "RNW 1 FIX A", "ENDRNWS", "SIDS", "fix A"}),
-                        s, c);
-    EXPECT_FALSE(unknown.ok);
-    EXPECT_EQ(unknown.line, 10);
-    EXPECT_EQ(unknown.message,
-              "An unknown grammer element (fix) has popped up in line  10 of the airport file.\r\n"
-              "This was caused by either an unknown grammer word or by a defective airport "
-              "file.\r\n"
-              "The program will have to terminate so the file can be corrected.");
-    // Nothing of what was read before the refusal stays.
-    EXPECT_TRUE(storetest::isEmpty(s));
-    EXPECT_EQ(s.FixCount + s.RunwayCount + c.SIDRowNext + c.STARNumber, 0);
-    EXPECT_EQ(s.FixesDefined, store::False);
-
-    // A runaway token is quoted short, in the message and the result.
-    const auto huge = load(crlf({"FIXES", "FIX A " + std::string(1 << 20, 'Q')}));
-    EXPECT_EQ(huge->result.token, std::string(40, 'Q') + "...");
-    EXPECT_LT(huge->result.message.size(), 400u);
-
-    EXPECT_EQ(load(crlf({"FIXES", "LATLON N 1 2 W 3 4"}))->result.message,
-              "The airport file cannot be read: line  2 has LATLON before the first FIX.\r\n"
-              "The file has to be corrected before it can be opened.");
-}
 
 // Each row: a broken file, the logical line and token refused, and the
-// reason the message has to give.
+// reason the message has to give. Nothing read before the refusal stays.
 TEST(LoadData, BrokenFilesAreRefusedWithReasonAndLine) {
     const struct {
         std::string content;
@@ -46,6 +15,18 @@ TEST(LoadData, BrokenFilesAreRefusedWithReasonAndLine) {
         std::string token;
         std::string reason;
     } cases[] = {
+        {crlf({"// comment", "", "FIXES", "FIX A LATLON N 1 2 W 3 4", "ENDFIXES", "RNWS",
+               "RNW 1 FIX A", "ENDRNWS", "SIDS", "fix A"}),
+         10, "fix",
+         "An unknown grammer element (fix) has popped up in line  10 of the airport file.\r\n"
+         "This was caused by either an unknown grammer word or by a defective airport file.\r\n"
+         "The program will have to terminate so the file can be corrected."},
+        {crlf({"FIXES", "LATLON N 1 2 W 3 4"}), 2, "LATLON",
+         "The airport file cannot be read: line  2 has LATLON before the first FIX.\r\n"
+         "The file has to be corrected before it can be opened."},
+        // A runaway token is quoted short.
+        {crlf({"FIXES", "FIX A " + std::string(1 << 20, 'Q')}), 2, std::string(40, 'Q') + "...",
+         "unknown grammer element (" + std::string(40, 'Q') + "...)"},
         {crlf({"FIXES", "\tFIX A"}), 2, "\tFIX", "unknown grammer element"},
         {crlf({"SIDS", "SID A RNW 1 FIX X 1e3"}), 2, "1e3", "unknown grammer element"},
         {crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4 extra"}), 2, "extra", "unknown grammer element"},
@@ -95,11 +76,18 @@ TEST(LoadData, BrokenFilesAreRefusedWithReasonAndLine) {
          9, "BAD", "unknown grammer element"},
     };
     for (const auto& c : cases) {
-        const auto l = load(c.content);
-        EXPECT_FALSE(l->result.ok) << c.content;
-        EXPECT_EQ(l->result.line, c.line) << c.content;
-        EXPECT_EQ(l->result.token, c.token) << c.content;
-        EXPECT_NE(l->result.message.find(c.reason), std::string::npos) << l->result.message;
+        store::ProcedureStore s;
+        store::ProcedureCounters counters{1, 2, 3, 4, 5, 6};
+        s.FixesDefined = store::False;
+        const store::ReadResult result = store::LoadData(c.content, s, counters);
+        EXPECT_FALSE(result.ok) << c.content;
+        EXPECT_EQ(result.line, c.line) << c.content;
+        EXPECT_EQ(result.token, c.token) << c.content;
+        EXPECT_NE(result.message.find(c.reason), std::string::npos) << result.message;
+        EXPECT_LT(result.message.size(), 400u);
+        EXPECT_TRUE(storetest::isEmpty(s)) << c.content;
+        EXPECT_EQ(s.FixCount + s.RunwayCount + counters.SIDRowNext + counters.STARNumber, 0);
+        EXPECT_EQ(s.FixesDefined, store::False);
     }
 }
 
