@@ -1,8 +1,8 @@
 #include "editor/ModifyProcedure.h"
 
+#include "procedures/EntryRules.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
-#include "shell/EntryChecks.h"
 #include "store/AirportReader.h"
 
 #include <filesystem>
@@ -172,25 +172,18 @@ void ModifyProcedure::ProcedureNameText_KeyPress(int& KeyAscii) {
 }
 
 void ModifyProcedure::ProcedureNameText_LostFocus() {
-    if (const std::string refusal = shell::checkName(ProcedureNameText.text()); !refusal.empty()) {
+    if (const std::string refusal = procedures::checkName(ProcedureNameText.text());
+        !refusal.empty()) {
         refuse(ProcedureNameText, refusal);
         return;
     }
     ProcedureNameText.setText(runtime::toUpper(ProcedureNameText.text()));
-    // The file keeps a SID's rows together by name: two neighbouring SIDs
-    // of one name would be written, and read back, as one.
-    if (isSIDMode() && !ProcedureNameText.text().empty()) {
-        const auto& sids = m.Store.SIDs;
-        const int first = m.ProcedureStart;
-        const int after = first + WaypointList.ListCount();
-        const std::string& name = ProcedureNameText.text();
-        if ((first > 1 && sids.rowOrEmpty(first - 1).Name == name) ||
-            (WaypointList.ListCount() > 0 && sids.rowOrEmpty(after).Name == name)) {
-            refuse(ProcedureNameText, "The SID next to this one is also named " + name + "." +
-                                          "\r\n" + "Please choose another name.");
-            return;
-        }
-    }
+    // The procedure on screen takes the name at once; a SID without legs
+    // is only checked against the SIDs beside its place.
+    const std::string& name = ProcedureNameText.text();
+    if (!name.empty() && !made(isSTARMode() ? procedures::renameSTAR(tables(), onScreen(), name)
+                                            : procedures::renameSID(tables(), onScreen(), name)))
+        return;
     if ((m.Store.SIDs[1].Name.empty() && m.EditMode == "E") ||
         (m.Store.STARs[1].Name.empty() && m.EditMode == "T"))
         m.ProcedureStart = 1;

@@ -49,8 +49,11 @@ void writeBoth(const std::filesystem::path& airportFile, const std::string& airp
 
 void ModifyProcedure::SaveCommand_Click() {
     auto& counters = m.Counters;
+    // An airport whose last procedure of the mode was deleted is saved
+    // without them: no name or waypoint is asked for.
+    const bool emptied = (m.EditMode == "D" || m.EditMode == "S") && procedureRows() == 0;
     try {
-        if (ProcedureNameText.text().empty()) {
+        if (ProcedureNameText.text().empty() && !emptied) {
             MsgBox("The procedure basic name is missing");
             ProcedureNameText.setFocus();
             return;
@@ -67,7 +70,7 @@ void ModifyProcedure::SaveCommand_Click() {
             AptNameText.setFocus();
             return;
         }
-        if (WaypointList.ListCount() == 0) {
+        if (WaypointList.ListCount() == 0 && !emptied) {
             MsgBox("There are no waypoints.");
             AddNavText.setFocus();
             return;
@@ -90,16 +93,9 @@ void ModifyProcedure::SaveCommand_Click() {
         counters.STARRunwaySlot = 1;
         SavedICAO = icao;
 
-        if (m.EditMode == "T") {
-            // The name box names the whole STAR on screen, every row of it.
-            auto& stars = m.Store.STARs;
-            const int elements = stars.rowOrEmpty(m.ProcedureStart).Elements;
-            for (int row = m.ProcedureStart;
-                 row < m.ProcedureStart + elements && stars.fits(row) && !stars[row].Name.empty();
-                 ++row)
-                stars[row].Name = ProcedureNameText.text();
-            SaveRunways(counters.STARNumber);
-        }
+        // The name and runway boxes are what is saved, in every mode.
+        if (!storeProcedureOnScreen())
+            return;
         if (isSTARMode()) {
             if (counters.SIDRowNext == 0) {
                 const int answer = MsgBox("This airport does not have any SIDs." + CRLF +
@@ -107,7 +103,6 @@ void ModifyProcedure::SaveCommand_Click() {
                                           ui::Buttons::YesNo, ui::Icon::Critical);
                 m.LastAnswer = std::to_string(answer);
                 if (answer == ui::answers::Yes) {
-                    SaveRunways(counters.STARNumber);
                     m.EditMode = "E";
                     FreshForm();
                     HideRw2to8();
@@ -126,11 +121,9 @@ void ModifyProcedure::SaveCommand_Click() {
                     DeleteProcedureCommand.setEnabled(false);
                     return;
                 }
-            } else {
-                SaveRunways(counters.STARNumber);
             }
         } else {
-            SaveSIDRunways(m.ProcedureStart);
+            SaveSIDRunways();
             if (counters.STARRowCount == 0) {
                 const int answer = MsgBox("This airport does not have any STARs." + CRLF +
                                               "Do you want to add STARs to " + icao + " now?",
