@@ -166,10 +166,14 @@ bool ModifyProcedure::addLeg(const procedures::NewFix& newFix) {
         return false;
     if (!leg.fix.empty())
         m.Store.FixesDefined = store::True;
-    const int row = at.start + at.legs;
-    // The line says what the row holds, as the list shows it when reloaded.
-    WaypointList.AddItem(isSTARMode() ? starLineText(m.Store.STARs[row])
-                                      : sidLineText(m.Store.SIDs[row]));
+    // The lines say what the rows hold, as the list shows them when reloaded.
+    for (int row = at.start + at.legs; row <= procedureRows(); ++row) {
+        WaypointList.AddItem(isSTARMode() ? starLineText(m.Store.STARs[row])
+                                          : sidLineText(m.Store.SIDs[row]));
+        if (isSTARMode() ? row + 1 >= at.start + m.Store.STARs[at.start].Elements
+                         : m.Store.SIDs[row].EndOfRunway != store::False)
+            break;
+    }
     return true;
 }
 

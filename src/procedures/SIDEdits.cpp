@@ -3,6 +3,7 @@
 #include "procedures/TableRows.h"
 
 #include <utility>
+#include <vector>
 
 namespace procedures {
 
@@ -83,21 +84,35 @@ Outcome addSIDLeg(ProcedureTables t, ProcedureAt sid, const std::string& name,
         return bad;
     if (Outcome bad = rows::checkLeg(t.store, leg, newFix, true))
         return bad;
-    if (used >= store::SIDCapacity)
+    // The file reads an on-heading leg followed by a fix or navaid as two
+    // rows: so it is stored, or the table would not be what the file holds.
+    Leg onHeading;
+    onHeading.onHeadAlt = leg.onHeadAlt;
+    onHeading.onHeadDist = leg.onHeadDist;
+    Leg rest = leg;
+    rest.onHeadAlt.clear();
+    rest.onHeadDist.clear();
+    const bool split = !leg.onHeadAlt.empty() && (!leg.fix.empty() || !leg.navaid.empty());
+    if (used + (split ? 2 : 1) > store::SIDCapacity)
         return refused(tableFullMessage("SIDs", store::SIDCapacity, "rows"));
     if (Outcome bad = rows::addFix(t.store, newFix))
         return bad;
-
-    const int at = sid.start + sid.legs;
-    rows::open(sids, at, used);
-    if (sid.legs > 0)
-        sids[at - 1].EndOfRunway = store::False;
-    fillLeg(sids[at], leg);
-    sids[at].EndOfRunway = store::True;
-    for (int r = sid.start; r <= at; ++r)
+    int at = sid.start + sid.legs;
+    int rowsUsed = used;
+    for (const Leg* part :
+         split ? std::vector<const Leg*>{&onHeading, &rest} : std::vector<const Leg*>{&leg}) {
+        rows::open(sids, at, rowsUsed);
+        if (at > sid.start)
+            sids[at - 1].EndOfRunway = store::False;
+        fillLeg(sids[at], *part);
+        sids[at].EndOfRunway = store::True;
+        ++rowsUsed;
+        ++at;
+    }
+    for (int r = sid.start; r < at; ++r)
         sids[r].Name = name;
     putRunways(sids[sid.start], given);
-    t.counters.SIDRowNext = static_cast<std::int16_t>(used + 2);
+    t.counters.SIDRowNext = static_cast<std::int16_t>(rowsUsed + 1);
     return std::nullopt;
 }
 
@@ -157,6 +172,11 @@ Outcome changeSIDLeg(ProcedureTables t, ProcedureAt sid, int line, const LegChan
         return refused("This leg flies direct to its fix or navaid: it has no intercept.\r\n"
                        "Delete it and add it again with the intercept heading.",
                        Field::InterceptHeading);
+    if (!change.onHeadAlt.empty() && row.OnHeadAlt.empty() &&
+        (!leg.fix.empty() || !leg.navaid.empty()))
+        return refused("An on-heading altitude is a leg of its own.\r\n"
+                       "Add it as a new waypoint.",
+                       Field::OnHeadingAltitude);
     if (!change.alt.empty()) {
         row.Alt = change.alt;
         row.Float = change.floating ? store::True : store::False;

@@ -29,6 +29,9 @@ Outcome checkRunways(const std::vector<std::string>& runways, int limit,
         std::string upper = runway;
         std::transform(upper.begin(), upper.end(), upper.begin(),
                        [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+        // "9" and "09" are one runway: the file names it with two digits.
+        if (upper.size() == 1 || (upper.size() == 2 && upper[1] > '9'))
+            upper.insert(0, "0");
         if (std::find(normalized.begin(), normalized.end(), upper) != normalized.end())
             return refused("Runway " + upper + " is given twice.", Field::Runway);
         normalized.push_back(std::move(upper));

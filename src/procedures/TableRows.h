@@ -36,7 +36,7 @@ bool fits(ProcedureAt at, int used);
 Outcome checkProcedureName(const std::string& name);
 
 // The runways of a procedure: each a designator, none twice, at most
-// `limit`; `normalized` receives them upper-cased.
+// `limit`; `normalized` receives them upper-cased, with two digits.
 Outcome checkRunways(const std::vector<std::string>& runways, int limit,
                      std::vector<std::string>& normalized);
 

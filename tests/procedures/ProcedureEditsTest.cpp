@@ -1,0 +1,175 @@
+#include "procedures/ProcedureEdits.h"
+#include "store/AirportReader.h"
+#include "store/AirportWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using namespace procedures;
+
+const std::string Airport =
+    "FIXES\r\nFIX HAROB LATLON N 47 10.00 W 122 10.00\r\n"
+    "FIX ARVAD LATLON N 47 20.00 W 122 20.00\r\nENDFIXES\r\n"
+    "RNWS\r\nRNW 09 FIX HAROB 3000 NAVAID SEA \r\nENDRNWS\r\n"
+    "SIDS\r\nSID A RNW 09 NAVAID SEA FIX HAROB 5000\r\nSID B RNW 27 NAVAID OLM\r\nENDSIDS\r\n"
+    "STARS\r\nSTAR S1 NAVAID SEA FIX HAROB RNW 09\r\nSTAR S2 NAVAID OLM\r\n"
+    "STAR S3 FIX ARVAD RNW 27 RNW 09\r\n"
+    "STAR S4 NAVAID SEA RNW 01 RNW 02 RNW 03 RNW 04 RNW 05 RNW 06 RNW 07 RNW 08 RNW 09 "
+    "RNW 10\r\nENDSTARS\r\n";
+
+struct Airfield {
+    std::unique_ptr<store::ProcedureStore> store = std::make_unique<store::ProcedureStore>();
+    store::ProcedureCounters counters;
+    Airfield() { EXPECT_TRUE(store::LoadData(Airport, *store, counters).ok); }
+    ProcedureTables tables() { return {*store, counters}; }
+    std::string file() {
+        store::ProcedureStore copy = *store;
+        store::ProcedureCounters c = counters;
+        const std::string text = store::PrintTheSidStarFile(copy, c, {});
+        return text.substr(text.find("FIXES"));
+    }
+};
+
+using Edit = std::function<Outcome(Airfield&)>;
+
+struct Case {
+    const char* name;
+    Edit edit;
+    std::string refusal; // "" when the edit is made
+    Field field = Field::None;
+    const char* inFile = ""; // a line the written file then holds
+};
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const ProcedureAt SidA{1, 2}, SidB{3, 1}, Star1{1, 2}, Star2{3, 1}, Star4{5, 1};
+
+Leg navaid(const std::string& id) {
+    Leg leg;
+    leg.navaid = id;
+    return leg;
+}
+
+const Case Cases[] = {
+    // A runway as the reader takes it back, or refused.
+    {"SIDRunwayWithSpace", [](Airfield& a) { return setSIDRunways(a.tables(), SidA, {"1 L"}); },
+     "Incorrect Runway Number", Field::Runway},
+    {"STARRunwayWithSpace",
+     [](Airfield& a) {
+         return setSTARRunways(a.tables(), Star1, {"09", "1 L"});
+     },
+     "Incorrect Runway Number", Field::Runway},
+    {"STARRunwayTwice",
+     [](Airfield& a) {
+         return setSTARRunways(a.tables(), Star1, {"09", "9"});
+     },
+     "Runway 09 is given twice.", Field::Runway},
+    {"SIDRunwayLowerCase", [](Airfield& a) { return setSIDRunways(a.tables(), SidA, {"16l"}); }, "",
+     Field::None, "SID A RNW 16L NAVAID SEA"},
+    // The runways no box shows stay after those the boxes give.
+    {"STARRunwaysPastTheBoxesKept",
+     [](Airfield& a) {
+         return setSTARRunways(a.tables(), Star4, {"01", "", "03", "04", "05", "06", "07", "08"});
+     },
+     "", Field::None, "RNW 07 RNW 08 RNW 09 RNW 10\r\n"},
+    // The STARs after a deleted one keep their runways, also after one
+    // that has none.
+    {"RemoveSTARBeforeOneWithoutRunways", [](Airfield& a) { return removeSTAR(a.tables(), Star1); },
+     "", Field::None, "STAR S3 FIX ARVAD RNW 27 RNW 09\r\n"},
+    {"RemoveSTARWithoutRunways", [](Airfield& a) { return removeSTAR(a.tables(), Star2); }, "",
+     Field::None, "STAR S3 FIX ARVAD RNW 27 RNW 09\r\n"},
+    // A SID that lost its legs stands in front of B: it may not take B's name.
+    {"EmptiedSIDNamedAsTheNext",
+     [](Airfield& a) {
+         removeSIDLeg(a.tables(), SidA, 0);
+         removeSIDLeg(a.tables(), {1, 1}, 0);
+         return renameSID(a.tables(), {1, 0}, "B");
+     },
+     "The SID next to this one is also named B.\r\nPlease choose another name.",
+     Field::ProcedureName},
+    {"SIDNamedWithATab", [](Airfield& a) { return renameSID(a.tables(), SidA, "A\t1"); },
+     "cannot hold", Field::ProcedureName},
+    {"STARNamedWithASpace", [](Airfield& a) { return renameSTAR(a.tables(), Star1, "S 1"); },
+     "spaces", Field::ProcedureName},
+    {"LegToAFixWithATab",
+     [](Airfield& a) {
+         Leg leg;
+         leg.fix = "X\tY";
+         return addSIDLeg(a.tables(), SidB, "B", {"27"}, leg);
+     },
+     "cannot hold", Field::FixName},
+    // The file carries an intercept heading only with what it intercepts.
+    {"InterceptOnADirectLeg",
+     [](Airfield& a) {
+         LegChange change;
+         change.interceptHeading = "250";
+         return changeSIDLeg(a.tables(), SidA, 1, change);
+     },
+     "no intercept", Field::InterceptHeading},
+    {"InterceptLegAdded",
+     [](Airfield& a) {
+         Leg leg = navaid("OLM");
+         leg.interceptHeading = "250";
+         return addSIDLeg(a.tables(), SidB, "B", {"27"}, leg);
+     },
+     "", Field::None, "SID B RNW 27 NAVAID OLM INTERCEPT 250 FROM NAVAID OLM\r\n"},
+    {"STARLegWithoutNavaid",
+     [](Airfield& a) { return addSTARLeg(a.tables(), Star1, "S1", {"09"}, Leg{}); },
+     "The waypoint Navaid or Fix is missing.", Field::Navaid},
+    {"LegToAnUndefinedFix",
+     [](Airfield& a) {
+         Leg leg;
+         leg.fix = "NOFIX";
+         return addSTARLeg(a.tables(), Star1, "S1", {"09"}, leg);
+     },
+     "The fix NOFIX is not defined.", Field::FixName},
+    // A new STAR in front of others gets runways of its own.
+    {"STARMadeInFront",
+     [](Airfield& a) {
+         return addSTARLeg(a.tables(), {1, 0}, "S0", {"16R"}, navaid("HQM"));
+     },
+     "", Field::None, "STAR S0 NAVAID HQM RNW 16R\r\nSTAR S1 NAVAID SEA FIX HAROB RNW 09\r\n"},
+    // A renamed fix is renamed wherever it is used; a taken name is refused.
+    {"FixRenamedOntoAnother",
+     [](Airfield& a) { return changeFix(*a.store, 1, "ARVAD", a.store->Fixes[1]); },
+     "There is already a fix named ARVAD.", Field::FixName},
+    {"FixRenamed", [](Airfield& a) { return changeFix(*a.store, 1, "HAROX", a.store->Fixes[1]); },
+     "", Field::None, "SID A RNW 09 NAVAID SEA FIX HAROX 5000\r\n"},
+};
+
+class ProcedureEdits : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ProcedureEdits, RefuseWithNothingChangedOrWriteWhatReadsBack) {
+    const Case& c = GetParam();
+    Airfield a;
+    const std::string before = a.file();
+    const Outcome outcome = c.edit(a);
+    const std::string after = a.file();
+    if (!c.refusal.empty()) {
+        ASSERT_TRUE(outcome);
+        EXPECT_NE(outcome->message.find(c.refusal), std::string::npos) << outcome->message;
+        EXPECT_EQ(outcome->field, c.field);
+        if (std::string(c.name) != "EmptiedSIDNamedAsTheNext")
+            EXPECT_EQ(after, before);
+        return;
+    }
+    ASSERT_FALSE(outcome) << outcome->message;
+    EXPECT_NE(after.find(c.inFile), std::string::npos) << after;
+    auto read = std::make_unique<store::ProcedureStore>();
+    store::ProcedureCounters counters;
+    ASSERT_TRUE(store::LoadData(after, *read, counters).ok) << after;
+    store::ProcedureCounters again;
+    std::string written = store::PrintTheSidStarFile(*read, again, {});
+    EXPECT_EQ(written.substr(written.find("FIXES")), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, ProcedureEdits, ::testing::ValuesIn(Cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
