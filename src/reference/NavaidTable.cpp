@@ -1,7 +1,9 @@
 #include "reference/NavaidTable.h"
 
+#include "reference/PlainRecords.h"
 #include "reference/SingleField.h"
 #include "runtime/Text.h"
+#include "runtime/TextFiles.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -26,7 +28,15 @@ int navaidGroup(std::string_view identifier) {
 }
 
 NavaidTable::NavaidTable(std::vector<NavaidRecord> rows) : rows_(std::move(rows)) {
-    if (!std::is_sorted(rows_.begin(), rows_.end(), idLess))
+    index(std::is_sorted(rows_.begin(), rows_.end(), idLess));
+}
+
+NavaidTable::NavaidTable(std::vector<NavaidRecord> rows, bool sorted) : rows_(std::move(rows)) {
+    index(sorted);
+}
+
+void NavaidTable::index(bool sorted) {
+    if (!sorted)
         std::stable_sort(rows_.begin(), rows_.end(), idLess);
     // Each group starts at the first row whose identifier is not below the
     // group's first character; the groups are contiguous because the rows
@@ -66,19 +76,86 @@ std::int32_t NavaidTable::findFirst(std::string_view identifier) const {
     return static_cast<std::int32_t>(it - rows_.begin()) + 1;
 }
 
-NavaidTable readNavaids(runtime::SequentialReader& reader) {
+namespace {
+
+// The first eight bytes of an identifier as a number that orders as the
+// bytes do, zeros after a shorter one: most neighbours compare by it alone.
+std::uint64_t orderKey(std::string_view id) {
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        key = key << 8 | (i < id.size() ? static_cast<unsigned char>(id[i]) : 0u);
+    return key;
+}
+
+} // namespace
+
+// Rows as they are read, and whether they are still in order.
+class NavaidLoading {
+public:
     std::vector<NavaidRecord> rows;
-    rows.reserve(reader.lineFeedsLeft() + 1);
+    std::uint64_t lastKey = 0;
+    bool sorted = true;
+
+    void add(std::string_view id, float lat, float lon, float freq) {
+        const std::uint64_t key = orderKey(id);
+        if (sorted && !rows.empty()) {
+            const std::string_view last = rows.back().NavaidID;
+            if (key != lastKey ? key < lastKey
+                               : (id.size() > 8 || last.size() > 8 ? runtime::lessOrdinal(id, last)
+                                                                   : id.size() < last.size()))
+                sorted = false;
+        }
+        lastKey = key;
+        rows.push_back(NavaidRecord{std::string(id), lat, lon, freq});
+    }
+
+    NavaidTable table() { return NavaidTable(std::move(rows), sorted); }
+};
+
+namespace {
+
+// The records of `text` in the usual layout, up to the first that is not;
+// returns the bytes taken.
+std::size_t takePlainNavaids(std::string_view text, NavaidLoading& out) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        std::string_view id;
+        float lat = 0;
+        float lon = 0;
+        float freq = 0;
+        const char* q = plain::text(p, end, id);
+        q = plain::afterComma(plain::number(q, end, lat), end);
+        q = plain::afterComma(plain::number(q, end, lon), end);
+        q = plain::afterRecordEnd(plain::number(q, end, freq), end);
+        if (q == nullptr)
+            break;
+        out.add(id, lat, lon, freq);
+        p = q;
+    }
+    return static_cast<std::size_t>(p - text.data());
+}
+
+// The rest field by field, with the general reader's errors and lines.
+NavaidTable readRest(runtime::SequentialReader& reader, NavaidLoading& out) {
     while (!reader.atEnd()) {
         reader.beginRecord();
-        NavaidRecord r;
-        r.NavaidID = reader.readText();
-        r.NavaidLat = readSingle(reader);
-        r.NavaidLong = readSingle(reader);
-        r.NavaidFreq = readSingle(reader);
-        rows.push_back(std::move(r));
+        const std::string id = reader.readText();
+        const float lat = readSingle(reader);
+        const float lon = readSingle(reader);
+        const float freq = readSingle(reader);
+        out.add(id, lat, lon, freq);
     }
-    return NavaidTable(std::move(rows));
+    return out.table();
+}
+
+} // namespace
+
+NavaidTable readNavaids(runtime::SequentialReader& reader) {
+    NavaidLoading out;
+    out.rows.reserve(reader.lineFeedsLeft() + 1);
+    reader.skip(takePlainNavaids(reader.rest(), out));
+    return readRest(reader, out);
 }
 
 NavaidTable parseNavaids(std::string content) {
@@ -87,8 +164,14 @@ NavaidTable parseNavaids(std::string content) {
 }
 
 NavaidTable loadNavaids(const std::filesystem::path& file) {
-    auto reader = runtime::SequentialReader::open(file);
-    return readNavaids(reader);
+    NavaidLoading out;
+    runtime::BlockReader blocks(file);
+    // Counting the lines first would mean reading the file twice; a navaid
+    // record takes some 30 bytes, and capacity never touched costs nothing.
+    out.rows.reserve(blocks.fileSize() / 16 + 1);
+    auto rest = plain::takeInBlocks(
+        blocks, file, [&](std::string_view text) { return takePlainNavaids(text, out); });
+    return rest ? readRest(*rest, out) : out.table();
 }
 
 } // namespace reference

@@ -65,6 +65,11 @@ public:
     std::int32_t findFirst(std::string_view identifier) const;
 
 private:
+    friend class NavaidLoading;
+    // Rows the loader saw in order need no second pass to check it.
+    NavaidTable(std::vector<NavaidRecord> rows, bool sorted);
+    void index(bool sorted);
+
     std::vector<NavaidRecord> rows_;
     std::array<NavaidRange, NavaidGroupCount> ranges_{};
 };

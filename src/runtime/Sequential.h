@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,6 +27,12 @@ public:
     bool atEnd() const;
     // Line feeds from here to the end: a table's size, to reserve it once.
     std::size_t lineFeedsLeft() const;
+    // The text from the current position on, for a caller that takes whole
+    // records in a layout it knows itself, then moves past them with skip().
+    std::string_view rest() const {
+        return std::string_view(data_).substr(std::min(pos_, data_.size()));
+    }
+    void skip(std::size_t bytes) { pos_ += bytes; }
     // Marks where the next record begins, for the line errors report.
     void beginRecord() { recordStart_ = pos_; }
     Cell readCell();

@@ -3,6 +3,7 @@
 #include "runtime/RuntimeError.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <string_view>
@@ -45,6 +46,69 @@ std::string readWholeFile(const fs::path& file) {
     if (failed)
         throw RuntimeError(PathFileAccessError, file.string(), file, 0);
     return content;
+}
+
+BlockReader::BlockReader(const fs::path& file) {
+    fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+        return;
+    }
+    fileSize_ = static_cast<std::size_t>(info.st_size);
+    // Large enough for few reads, small enough to stay in the cache; left
+    // uninitialised, as every byte used is read into it first.
+    capacity_ = 64 * 1024;
+    buffer_.reset(new char[capacity_]);
+}
+
+BlockReader::~BlockReader() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::string_view BlockReader::lines() {
+    if (fd_ < 0)
+        return {};
+    std::memmove(buffer_.get(), buffer_.get() + begin_, filled_ - begin_);
+    filled_ -= begin_;
+    begin_ = 0;
+    std::size_t scanned = 0;
+    for (;;) {
+        if (atEnd_)
+            return std::string_view(buffer_.get(), filled_);
+        if (filled_ == capacity_) {
+            const char* const last = static_cast<const char*>(
+                ::memrchr(buffer_.get() + scanned, '\n', filled_ - scanned));
+            if (last != nullptr)
+                return std::string_view(buffer_.get(),
+                                        static_cast<std::size_t>(last - buffer_.get()) + 1);
+            // A line longer than the buffer: it grows to hold it.
+            scanned = filled_;
+            auto larger = std::unique_ptr<char[]>(new char[capacity_ * 2]);
+            std::memcpy(larger.get(), buffer_.get(), filled_);
+            buffer_ = std::move(larger);
+            capacity_ *= 2;
+        }
+        const ssize_t n = ::read(fd_, buffer_.get() + filled_, capacity_ - filled_);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd_);
+            fd_ = -1;
+            return {};
+        }
+        if (n == 0)
+            atEnd_ = true;
+        filled_ += static_cast<std::size_t>(n);
+    }
+}
+
+void BlockReader::take(std::size_t bytes) {
+    begin_ = bytes;
+    taken_ += bytes;
 }
 
 bool fileExists(const fs::path& file) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace runtime {
 
@@ -16,6 +18,40 @@ std::string readWholeFile(const std::filesystem::path& file);
 void writeFileReplacing(const std::filesystem::path& target, const std::string& content);
 
 bool fileExists(const std::filesystem::path& file);
+
+// A file read a block of whole lines at a time into one buffer, for a loader
+// that takes records as they come: holding a large file whole costs more in
+// fresh memory than the parsing itself. Never throws; a file it cannot read
+// is left to readWholeFile, which says why.
+class BlockReader {
+public:
+    explicit BlockReader(const std::filesystem::path& file);
+    ~BlockReader();
+    BlockReader(const BlockReader&) = delete;
+    BlockReader& operator=(const BlockReader&) = delete;
+
+    // 0 when the file could not be opened as a plain file.
+    std::size_t fileSize() const { return fileSize_; }
+    // The next lines: the bytes not yet taken, up to the last line feed read
+    // (or the end of the file). Empty at the end or after a read error.
+    std::string_view lines();
+    // The first `bytes` of the last lines() are used; the rest come again.
+    void take(std::size_t bytes);
+    // Bytes of the file taken so far.
+    std::size_t taken() const { return taken_; }
+    // True when the whole file was read and taken.
+    bool done() const { return atEnd_ && begin_ == filled_; }
+
+private:
+    int fd_ = -1;
+    std::size_t fileSize_ = 0;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t begin_ = 0; // first byte not taken
+    std::size_t filled_ = 0;
+    std::size_t taken_ = 0;
+    bool atEnd_ = false;
+};
 
 // Whole lines of a text: CR LF, a lone CR and a lone LF each end a line.
 class LineReader {

@@ -70,7 +70,9 @@ TEST(Capacity, LinesAfterAFullTable) {
     for (int i = 1; i <= 600; ++i)
         sid += " FIX X";
     ASSERT_TRUE(load(crlf({"RNWS", runway, "ENDRNWS"}))->result.ok);
-    EXPECT_EQ(load(crlf({"RNWS", runway, "RNW S NAVAID X"}))->result.line, 3);
+    const auto overRunways = load(crlf({"RNWS", runway, "RNW S NAVAID X"}));
+    EXPECT_EQ(overRunways->result.line, 3);
+    EXPECT_NE(overRunways->result.message.find("more than 400 runway rows"), std::string::npos);
 
     // The comment ends the SID line, so each addition is a logical line of its own.
     for (const char* more : {"SID B RNW 1 FIX Y", "ONHDG 1000", "INTERCEPT 1 TO FIX X"}) {

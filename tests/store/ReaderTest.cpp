@@ -21,12 +21,12 @@ template <class Table, class Row> void expectRows(const Table& table, std::vecto
 TEST(LoadData, FixesAndRunways) {
     const auto l = load(
         crlf({"NAVAID A FIX B 5000", // outside any section: nothing
-              "FIXES", "FIX CF ID (CF) LATLON S 1 2.5 E 3 4", "FIX D COLOCATED SEA -5 +1.25E+01",
+              "FIXES", "FIX CF ID (CF) LATLON S 1 2.5 E 3 4", "FIX D COLOCATED SEA -5 +1.29E+01",
               "FIX E", "ID (IF)", "RNWS", "RNW 16L NAVAID CF 2000", "RNW 34R FIX SEA"}));
     ASSERT_TRUE(l->result.ok) << l->result.message;
     expectRows(l->store.Fixes, std::vector<store::FixRecord>{
                                    {"(CF)", "CF", "S", "1", "2.5", "E", "3", "4", "", 0, 0, 0},
-                                   {"", "D", "", "", "", "", "", "", "SEA", 12.5f, -5, 0},
+                                   {"", "D", "", "", "", "", "", "", "SEA", 12.9f, -5, 0},
                                    {"(IF)", "E", "", "", "", "", "", "", "", 0, 0, 0}});
     EXPECT_EQ(l->store.FixCount, 3);
     EXPECT_EQ(l->store.FixesDefined, True);

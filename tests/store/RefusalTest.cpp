@@ -83,6 +83,11 @@ TEST(LoadData, BrokenFilesAreRefusedWithReasonAndLine) {
          "both LATLON and COLOCATED."},
         {crlf({"STARS", "ONHDG 500"}), 2, "ONHDG", "has ONHDG outside the SIDS section."},
         {crlf({"SIDS", "SID A FIX X STARS"}), 2, "STARS", "changes the section in the middle"},
+        {crlf({"STARS", "STAR A STAR B FIX X"}), 2, "B", "has a second STAR on one line."},
+        {crlf({"SIDS", "SID A RNW 1 ONHDG"}), 2, "ONHDG", "ends before the operand of ONHDG."},
+        {crlf({"SIDS", "SID"}), 2, "SID", "ends before the operand of SID."},
+        {crlf({"FIXES", "FIX A COLOCATED SEA 1E 5"}), 2, "COLOCATED", "not a number (1E)."},
+        {crlf({"FIXES", "FIX A COLOCATED SEA - 5"}), 2, "COLOCATED", "not a number (-)."},
         {"\xEF\xBB\xBF" + crlf({"FIXES", "BAD"}), 2, "BAD", "unknown grammer element"},
         // Comments and skipped lines count, continuation lines do not.
         {crlf({"// a", "", "ENDX", "RNWS", "RNW 16L FIX CF FIX A ", "   FROM B ", "        FIX C ",

@@ -156,6 +156,9 @@ TEST(RoundTrip, FilesKeptWhole) {
         {crlf({"RNWS", "RNW 16L FIX A FIX B", "   FROM C FIX D", "ENDRNWS", "FIXES",
                "FIX C LATLON N 1 2 W 3 4"}),
          crlf({"RNW 16L FIX A FIX B ", "   FROM C FIX D "})},
+        {crlf({"RNWS", "RNW 34R FIX A FIX B", "   FROM C", "ENDRNWS", "FIXES",
+               "FIX C LATLON N 1 2 W 3 4"}),
+         crlf({"RNW 34R FIX A FIX B ", "   FROM C "})},
         {"\xEF\xBB\xBF" + crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4"}),
          crlf({"FIXES", "FIX A LATLON N 1 2 W 3 4"})},
     };
@@ -168,6 +171,7 @@ TEST(RoundTrip, FilesKeptWhole) {
         EXPECT_TRUE(storetest::sameTables(back->store, first->store)) << text;
     }
     EXPECT_EQ(load(cases[2].first)->store.Runways[3].FIX, "C");
+    EXPECT_EQ(load(cases[3].first)->store.Runways[3].FIX, "C"); // the last row read
 }
 
 // Whatever a damaged file holds, once read it writes a file that reads back
