@@ -24,18 +24,9 @@ void showForm(ui::App& app, std::string_view name) {
 } // namespace
 
 void ModifyProcedure::Form_Load() {
-    store::ClearArrays(m.Store);
+    procedures::clearTables(tables());
     hideForm(app(), "InitialLoad");
     FreshForm();
-
-    // The counters and fix count are reset too: tables emptied under
-    // counters left from the last airport would put the first new row after
-    // a gap, where no walk of the table finds it.
-    m.Counters = store::ProcedureCounters{};
-    m.Counters.STARNumber = 1;
-    m.Store.FixCount = 0;
-    m.Store.RunwayCount = 0;
-    m.Store.FixesDefined = store::False;
     CurrentSID = 1;
     CurrentSTAR = 1;
     m.ProcedureStart = 1;
@@ -60,7 +51,8 @@ void ModifyProcedure::Form_Load() {
         setCaption("Create a Departure Procedure");
         AptNameText.setEnabled(true);
         ProcedureNameText.setEnabled(true);
-        m.Counters.SIDCount = 1;
+        int number = 0;
+        procedures::beginSID(tables(), number);
         WaypointList.Clear();
         NextProcedureCommand.setEnabled(false);
         DeleteProcedureCommand.setEnabled(false);
@@ -68,7 +60,8 @@ void ModifyProcedure::Form_Load() {
         setCaption("Create a Standard Terminal Arrival Procedure");
         AptNameText.setEnabled(true);
         ProcedureNameText.setEnabled(true);
-        m.Counters.STARCount = 1;
+        int number = 0;
+        procedures::beginSTAR(tables(), number);
         WaypointList.Clear();
         coverInterceptONHDG(true);
         NextProcedureCommand.setEnabled(false);
@@ -99,7 +92,6 @@ void ModifyProcedure::Form_Load() {
             End();
         }
         m.ProcedureStart = 1;
-        m.Counters.STARNumber = 1;
         if (mode == "S")
             setCounterLabel(CurrentSTAR, m.Counters.STARCount);
         else
@@ -145,13 +137,7 @@ void ModifyProcedure::Form_Unload() {
 void ModifyProcedure::OopsCommand_Click() {
     showForm(app(), "InitialLoad");
     m.TypedICAO.clear();
-    store::ClearArrays(m.Store);
-    // Emptied tables with counters that still count rows would not be the
-    // empty airport they are.
-    m.Counters.STARRowCount = 0;
-    m.Counters.SIDRowNext = 0;
-    m.Store.FixCount = 0;
-    m.Store.RunwayCount = 0;
+    procedures::clearTables(tables());
     unload();
 }
 

@@ -35,8 +35,9 @@ void ModifyProcedure::LoadWaypointList() {
                 return;
             }
             m.EditMode = "T";
-            counters.STARCount = 1;
-            setCounterLabel(1, 1);
+            int number = 0;
+            procedures::beginSTAR(tables(), number);
+            setCounterLabel(number, number);
         }
         ProcedureNameText.setText(first.Name);
         AptNameText.setVisible(true);
@@ -164,10 +165,8 @@ void ModifyProcedure::NextProcedureCommand_Click() {
         } else {
             m.ProcedureStart = 1;
             CurrentSTAR = 1;
-            counters.STARNumber = 0;
         }
         setCounterLabel(CurrentSTAR, counters.STARCount);
-        ++counters.STARNumber;
         LoadWaypointList();
         PrintRunways();
         BlankAltVorBoxes();
@@ -192,10 +191,8 @@ void ModifyProcedure::NextProcedureCommand_Click() {
         } else {
             m.ProcedureStart = 1;
             CurrentSID = 1;
-            counters.STARNumber = 0;
         }
         setCounterLabel(CurrentSID, counters.SIDCount);
-        ++counters.STARNumber;
         LoadWaypointList();
         BlankAltVorBoxes();
     }
@@ -226,34 +223,23 @@ void ModifyProcedure::AddAnotherProcedureCommand_Click() {
             RwText1.setFocus();
             return;
         }
-        if (counters.STARCount >= store::STARLimit) {
-            ShowTableFull("STARs", store::STARLimit, "STARs");
-            return;
-        }
-        if (counters.STARRowCount >= store::STARCapacity) {
-            ShowTableFull("STARs", store::STARCapacity, "rows");
-            return;
-        }
         // Runway boxes edited since the last waypoint would be lost.
-        if (!storeProcedureOnScreen())
+        int number = 0;
+        if (!storeProcedureOnScreen() || !made(procedures::beginSTAR(tables(), number)))
             return;
-        counters.STARNumber = static_cast<std::int16_t>(counters.STARCount + 1);
         HideRw2to8();
         m.ProcedureStart = static_cast<std::int16_t>(counters.STARRowCount + 1);
         FreshForm();
         RwText1.setText("");
         AptNameText.setText(SavedICAO);
         ProcedureNameText.setEnabled(true);
-        ++counters.STARCount;
-        CurrentSTAR = counters.STARNumber;
-        setCounterLabel(counters.STARNumber, counters.STARNumber);
+        CurrentSTAR = static_cast<std::int16_t>(number);
+        setCounterLabel(number, number);
         WaypointList.Clear();
     } else {
-        if (counters.SIDRowNext > store::SIDCapacity) {
-            ShowTableFull("SIDs", store::SIDCapacity, "rows");
-            return;
-        }
-        if (!storeProcedureOnScreen() || !SaveSIDRunways())
+        int number = 0;
+        if (!storeProcedureOnScreen() || !made(procedures::beginSID(tables(), number)) ||
+            !SaveSIDRunways())
             return;
         HideRw2to8();
         FreshForm();
@@ -261,9 +247,8 @@ void ModifyProcedure::AddAnotherProcedureCommand_Click() {
         ProcedureNameText.setEnabled(true);
         DeleteWaypointCommand.setEnabled(false);
         ModifyWaypointCommand.setEnabled(false);
-        ++counters.SIDCount;
-        CurrentSID = counters.SIDCount;
-        setCounterLabel(counters.SIDCount, counters.SIDCount);
+        CurrentSID = static_cast<std::int16_t>(number);
+        setCounterLabel(number, number);
         AptNameText.setEnabled(false);
         AptNameText.setText(SavedICAO);
         RwText1.setText("");
@@ -304,8 +289,6 @@ void ModifyProcedure::DeleteProcedureCommand_Click() {
         else
             CurrentSID = 1;
     }
-    counters.STARNumber =
-        static_cast<std::int16_t>(procedures::starNumberAt(m.Store, m.ProcedureStart));
     LoadWaypointList();
     if (star) {
         PrintRunways();

@@ -47,21 +47,20 @@ void ModifyProcedure::PrintRunways() {
     RwText1.setVisible(false);
     HideRw2to8();
     RwText1.setText("");
-    auto& counters = m.Counters;
     const auto& grid = m.Store.STARRunways;
-    counters.STARRunwaySlot = 1;
+    const int number = procedures::starNumberAt(m.Store, m.ProcedureStart);
+    int slot = 1;
     do {
-        const int slot = counters.STARRunwaySlot;
-        if (slot >= 1 && slot <= 8) {
+        if (slot <= 8) {
             ui::TextBox& box = runwayBox(slot);
             box.setVisible(true);
-            box.setText(grid.cellOrEmpty(counters.STARNumber, slot));
+            box.setText(grid.cellOrEmpty(number, slot));
             // Red whenever the runway has no transition, also here.
             const bool red = !box.text().empty() && !RunwayDefined(box.text());
             box.setForeColor(red ? ui::colors::Red : ui::colors::ButtonText);
         }
-        ++counters.STARRunwaySlot;
-    } while (!grid.cellOrEmpty(counters.STARNumber, counters.STARRunwaySlot).empty());
+        ++slot;
+    } while (!grid.cellOrEmpty(number, slot).empty());
 }
 
 bool ModifyProcedure::SaveRunways() {

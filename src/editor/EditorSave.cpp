@@ -90,7 +90,6 @@ void ModifyProcedure::SaveCommand_Click() {
                 return;
             }
         }
-        counters.STARRunwaySlot = 1;
         SavedICAO = icao;
 
         // The name and runway boxes are what is saved, in every mode.
@@ -114,9 +113,10 @@ void ModifyProcedure::SaveCommand_Click() {
                     ProcedureNameText.setText("");
                     // The first SID goes into row 1, which the list must stand for.
                     m.ProcedureStart = 1;
-                    counters.SIDCount = 1;
+                    int number = 0;
+                    procedures::beginSID(tables(), number);
                     CurrentSID = 1;
-                    setCounterLabel(CurrentSID, counters.SIDCount);
+                    setCounterLabel(CurrentSID, number);
                     coverInterceptONHDG(false);
                     DeleteProcedureCommand.setEnabled(false);
                     return;
@@ -136,10 +136,10 @@ void ModifyProcedure::SaveCommand_Click() {
                     setCaption("Create a Standard Terminal Arrival Procedure");
                     // A fresh STAR table: its first STAR, numbered 1 of 1.
                     m.ProcedureStart = 1;
-                    counters.STARCount = 1;
-                    counters.STARNumber = 1;
+                    int number = 0;
+                    procedures::beginSTAR(tables(), number);
                     CurrentSTAR = 1;
-                    setCounterLabel(CurrentSTAR, counters.STARCount);
+                    setCounterLabel(CurrentSTAR, number);
                     AptNameText.setText(SavedICAO);
                     ProcedureNameText.setEnabled(true);
                     AddWaypointCommand.setEnabled(true);
@@ -164,12 +164,8 @@ void ModifyProcedure::SaveCommand_Click() {
         writeBoth(airportFile, text, m.UserFixTable,
                   app().programFolder() / reference::UserFixFileName);
 
-        store::ClearArrays(m.Store);
+        procedures::clearTables(tables());
         AptNameText.setText("");
-        counters.STARRowCount = 0;
-        counters.SIDRowNext = 0;
-        m.Store.FixCount = 0;
-        m.Store.RunwayCount = 0;
         if (ui::Form* menu = app().findForm("InitialLoad"))
             menu->show();
         unload();

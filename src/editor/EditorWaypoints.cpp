@@ -7,6 +7,7 @@
 #include "procedures/FixFieldText.h"
 #include "runtime/Numbers.h"
 
+#include <optional>
 #include <string>
 
 namespace editor {
@@ -164,16 +165,14 @@ bool ModifyProcedure::addLeg(const procedures::NewFix& newFix) {
                      : procedures::addSIDLeg(tables(), at, name, runwayTexts(), leg, newFix);
     if (!made(outcome))
         return false;
-    if (!leg.fix.empty())
-        m.Store.FixesDefined = store::True;
-    // The lines say what the rows hold, as the list shows them when reloaded.
-    for (int row = at.start + at.legs; row <= procedureRows(); ++row) {
+    // The lines say what the rows hold, as the list shows them when reloaded:
+    // a leg may have become two rows, or joined the one before it.
+    WaypointList.Clear();
+    const int legs = isSTARMode() ? m.Store.STARs[at.start].Elements
+                                  : procedures::sidLegsAt(m.Store.SIDs, at.start);
+    for (int row = at.start; row < at.start + legs; ++row)
         WaypointList.AddItem(isSTARMode() ? starLineText(m.Store.STARs[row])
                                           : sidLineText(m.Store.SIDs[row]));
-        if (isSTARMode() ? row + 1 >= at.start + m.Store.STARs[at.start].Elements
-                         : m.Store.SIDs[row].EndOfRunway != store::False)
-            break;
-    }
     return true;
 }
 
@@ -189,29 +188,42 @@ void ModifyProcedure::ModifyWaypointCommand_Click() {
     const int line = WaypointList.listIndex();
     if (line < 0 || line >= WaypointList.ListCount())
         return;
+    const int row = m.ProcedureStart + line;
+    if (row < 1 || row > procedureRows())
+        return;
+    // A box left as it showed the stored value keeps the value whole.
     procedures::LegChange change;
-    change.alt = Alt1Text.text();
-    change.floating = ticked(FloatAltOption);
-    if (isSIDMode()) {
-        change.onHeadAlt = OnHeadAltText.text();
-        change.onHeadDist = OnHeadDistText.text();
+    if (isSTARMode()) {
+        const store::STARWaypoint& leg = m.Store.STARs[row];
+        change.alt = keptOrTyped(Alt1Text, leg.Alt);
+    } else {
+        const store::SIDWaypoint& leg = m.Store.SIDs[row];
+        change.alt = keptOrTyped(Alt1Text, leg.Alt);
+        change.onHeadAlt = keptOrTyped(OnHeadAltText, leg.OnHeadAlt);
+        change.onHeadDist = keptOrTyped(OnHeadDistText, leg.OnHeadDist);
         change.interceptHeading = InterceptHeadingText.text();
         change.interceptTo = InterceptToOption.value();
     }
-    if (!made(isSTARMode() ? procedures::changeSTARLeg(tables(), onScreen(), line, change)
-                           : procedures::changeSIDLeg(tables(), onScreen(), line, change)))
+    change.floating = ticked(FloatAltOption);
+    std::optional<procedures::FixChange> fix = fixChange();
+    const std::string from = fix ? m.Store.Fixes[fix->row].Name : std::string();
+    if (!made(isSTARMode() ? procedures::changeSTARLeg(tables(), onScreen(), line, change,
+                                                       fix ? &*fix : nullptr)
+                           : procedures::changeSIDLeg(tables(), onScreen(), line, change,
+                                                      fix ? &*fix : nullptr)))
         return;
-    if (FixIndex != 0)
-        modifyFix();
+    if (fix)
+        for (int i = 0; i < WaypointList.ListCount(); ++i)
+            if (WaypointList.List(i) == from)
+                WaypointList.setList(i, fix->name);
 }
 
-// The fix of the selected waypoint takes the boxes' name and definition, in
-// every procedure and transition that uses it, or nothing changes. What the
-// user left as shown stays as stored.
-bool ModifyProcedure::modifyFix() {
+// The fix of the selected waypoint as the boxes give it: what the user left
+// as shown stays as stored.
+std::optional<procedures::FixChange> ModifyProcedure::fixChange() {
     procedures::FixCatalogue fixes(m.Store.Fixes, m.Store.FixCount);
     if (FixIndex < 1 || FixIndex > fixes.count())
-        return true;
+        return std::nullopt;
     const store::FixRecord& fix = fixes[FixIndex];
     store::FixRecord definition = fix;
     const std::string shownID = StripParentheses(fix.TypeOfID);
@@ -229,14 +241,9 @@ bool ModifyProcedure::modifyFix() {
         definition.HemLat = NLatOption.value() ? "N" : "S";
         definition.HemLong = ELongOption.value() ? "E" : "W";
     }
-    const std::string from = fix.Name;
-    const std::string to = FixNameText.text().empty() ? from : FixNameText.text();
-    if (!made(procedures::changeFix(m.Store, FixIndex, to, definition)))
-        return false;
-    for (int i = 0; i < WaypointList.ListCount(); ++i)
-        if (WaypointList.List(i) == from)
-            WaypointList.setList(i, to);
-    return true;
+    const std::string to =
+        FixNameText.text().empty() ? fix.Name : keptOrTyped(FixNameText, fix.Name);
+    return procedures::FixChange{FixIndex, to, definition};
 }
 
 } // namespace editor

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -234,7 +235,7 @@ private:
     ui::TextBox* boxFor(procedures::Field field);
     // A known fix added straight from its name box (the "No" answer).
     void addKnownFixAtOnce();
-    bool modifyFix();
+    std::optional<procedures::FixChange> fixChange();
     UserFixForm* userFixPicker() const;
     std::array<ui::TextBox*, 8> runwayBoxes_;
 };

@@ -58,6 +58,14 @@ struct NewFix {
     store::FixRecord fix;
 };
 
+// What Modify changes in the fix of a leg: fix `row` takes `name` and the
+// position and ID of `definition`.
+struct FixChange {
+    int row = 0;
+    std::string name;
+    store::FixRecord definition;
+};
+
 // --- SIDs ---
 // Adds `leg` after the last leg of the SID, which takes `name` (on every
 // row) and `runways` (on its first row).
@@ -68,10 +76,14 @@ Outcome removeSIDLeg(ProcedureTables t, ProcedureAt sid, int line);
 // Swaps leg `line` with leg `line + 1`; the SID's runways and its end stay
 // where they are.
 Outcome moveSIDLegDown(ProcedureTables t, ProcedureAt sid, int line);
-Outcome changeSIDLeg(ProcedureTables t, ProcedureAt sid, int line, const LegChange& change);
+// The leg and, when given, its fix change together or not at all.
+Outcome changeSIDLeg(ProcedureTables t, ProcedureAt sid, int line, const LegChange& change,
+                     const FixChange* fix = nullptr);
 Outcome renameSID(ProcedureTables t, ProcedureAt sid, const std::string& name);
 Outcome setSIDRunways(ProcedureTables t, ProcedureAt sid, const std::vector<std::string>& runways);
 Outcome removeSID(ProcedureTables t, ProcedureAt sid);
+// The legs of the SID starting at row `start`: its rows up to its end.
+int sidLegsAt(const store::SIDTable& sids, int start);
 
 // --- STARs ---
 // `shown` are the runway boxes: the STAR's first runways; the runways past
@@ -81,11 +93,20 @@ Outcome addSTARLeg(ProcedureTables t, ProcedureAt star, const std::string& name,
                    const NewFix& newFix = {});
 Outcome removeSTARLeg(ProcedureTables t, ProcedureAt star, int line);
 Outcome moveSTARLegDown(ProcedureTables t, ProcedureAt star, int line);
-Outcome changeSTARLeg(ProcedureTables t, ProcedureAt star, int line, const LegChange& change);
+Outcome changeSTARLeg(ProcedureTables t, ProcedureAt star, int line, const LegChange& change,
+                      const FixChange* fix = nullptr);
 Outcome renameSTAR(ProcedureTables t, ProcedureAt star, const std::string& name);
 Outcome setSTARRunways(ProcedureTables t, ProcedureAt star, const std::vector<std::string>& shown,
                        int boxes = 8);
 Outcome removeSTAR(ProcedureTables t, ProcedureAt star);
+
+// --- Procedures counted ---
+// A new procedure, without legs yet, counted with those before it; the
+// number it is shown with. Refused when the table has no room for it.
+Outcome beginSID(ProcedureTables t, int& number);
+Outcome beginSTAR(ProcedureTables t, int& number);
+// Empty tables for a new airport, counting the one procedure to be made.
+void clearTables(ProcedureTables t);
 
 // STARs in rows 1..STARRowCount, walked by their row counts; the number of
 // the STAR starting at row `start` is one more than the STARs before it.

@@ -15,6 +15,36 @@ bool hasIntercept(const store::SIDWaypoint& row) {
     return !row.InterceptFix.empty() || !row.InterceptNavaid.empty();
 }
 
+// The file reads a fix or navaid written right after a not-before distance
+// into the on-heading leg it follows: such a row takes the next one in.
+bool takesNextFix(const store::SIDWaypoint& row) {
+    return !row.OnHeadAlt.empty() && !row.OnHeadDist.empty() && row.Fix.empty() &&
+           row.VOR.empty() && row.Alt.empty() && row.Float == store::False;
+}
+
+bool fliesDirect(const store::SIDWaypoint& row) {
+    return (!row.Fix.empty() || !row.VOR.empty()) && row.OnHeadAlt.empty() && !hasIntercept(row);
+}
+
+// The legs of a SID after an edit, in order, must read back from the file
+// as the same legs.
+Outcome checkLegsKeptApart(const std::vector<const store::SIDWaypoint*>& legs) {
+    for (std::size_t k = 1; k < legs.size(); ++k)
+        if (takesNextFix(*legs[k - 1]) && fliesDirect(*legs[k]))
+            return refused("An on-heading leg with a not-before distance and no altitude\r\n"
+                           "would lead straight into the fix or navaid after it,\r\n"
+                           "and the airport file would read the two as one leg.",
+                           Field::OnHeadingDistance);
+    return std::nullopt;
+}
+
+std::vector<const store::SIDWaypoint*> legsOf(const store::SIDTable& sids, ProcedureAt sid) {
+    std::vector<const store::SIDWaypoint*> legs;
+    for (int r = sid.start; r < sid.start + sid.legs; ++r)
+        legs.push_back(&sids[r]);
+    return legs;
+}
+
 // Two neighbouring SIDs may share a name only as the file gave them: one
 // renamed onto its neighbour's name would look like one SID on screen.
 Outcome checkSIDName(const store::SIDTable& sids, ProcedureAt sid, const std::string& name) {
@@ -84,23 +114,34 @@ Outcome addSIDLeg(ProcedureTables t, ProcedureAt sid, const std::string& name,
         return bad;
     if (Outcome bad = rows::checkLeg(t.store, leg, newFix, true))
         return bad;
-    // The file reads an on-heading leg followed by a fix or navaid as two
-    // rows: so it is stored, or the table would not be what the file holds.
+    // Stored as the file gives it back: an on-heading leg with a not-before
+    // distance holds the fix or navaid it then flies to in its own row;
+    // without one, or before an intercept, the two are rows of their own.
+    const bool toPoint = !leg.fix.empty() || !leg.navaid.empty();
+    const bool split = !leg.onHeadAlt.empty() && toPoint &&
+                       (leg.onHeadDist.empty() || !leg.interceptHeading.empty());
+    const bool direct = leg.onHeadAlt.empty() && leg.interceptHeading.empty();
+    const bool join = direct && sid.legs > 0 && takesNextFix(sids[sid.start + sid.legs - 1]);
     Leg onHeading;
     onHeading.onHeadAlt = leg.onHeadAlt;
     onHeading.onHeadDist = leg.onHeadDist;
     Leg rest = leg;
     rest.onHeadAlt.clear();
     rest.onHeadDist.clear();
-    const bool split = !leg.onHeadAlt.empty() && (!leg.fix.empty() || !leg.navaid.empty());
-    if (used + (split ? 2 : 1) > store::SIDCapacity)
+    const int added = join ? 0 : split ? 2 : 1;
+    if (used + added > store::SIDCapacity)
         return refused(tableFullMessage("SIDs", store::SIDCapacity, "rows"));
     if (Outcome bad = rows::addFix(t.store, newFix))
         return bad;
+    if (!leg.fix.empty())
+        t.store.FixesDefined = store::True;
     int at = sid.start + sid.legs;
     int rowsUsed = used;
-    for (const Leg* part :
-         split ? std::vector<const Leg*>{&onHeading, &rest} : std::vector<const Leg*>{&leg}) {
+    if (join)
+        fillLeg(sids[at - 1], leg);
+    for (const Leg* part : join    ? std::vector<const Leg*>{}
+                           : split ? std::vector<const Leg*>{&onHeading, &rest}
+                                   : std::vector<const Leg*>{&leg}) {
         rows::open(sids, at, rowsUsed);
         if (at > sid.start)
             sids[at - 1].EndOfRunway = store::False;
@@ -122,6 +163,10 @@ Outcome removeSIDLeg(ProcedureTables t, ProcedureAt sid, int line) {
     if (!rows::fits(sid, used) || line < 0 || line >= sid.legs)
         return refused(NoSuchProcedure);
     const int row = sid.start + line;
+    std::vector<const store::SIDWaypoint*> after = legsOf(sids, sid);
+    after.erase(after.begin() + line);
+    if (Outcome bad = checkLegsKeptApart(after))
+        return bad;
     const bool more = sid.legs > 1;
     if (more && sids[row].EndOfRunway != store::False)
         sids[row - 1].EndOfRunway = store::True;
@@ -138,6 +183,10 @@ Outcome moveSIDLegDown(ProcedureTables t, ProcedureAt sid, int line) {
     store::SIDTable& sids = t.store.SIDs;
     if (!rows::fits(sid, rows::sidRows(t.counters)) || line < 0 || line + 1 >= sid.legs)
         return refused(NoSuchProcedure);
+    std::vector<const store::SIDWaypoint*> after = legsOf(sids, sid);
+    std::swap(after[line], after[line + 1]);
+    if (Outcome bad = checkLegsKeptApart(after))
+        return bad;
     store::SIDWaypoint& x = sids[sid.start + line];
     store::SIDWaypoint& y = sids[sid.start + line + 1];
     std::swap(x, y);
@@ -147,7 +196,27 @@ Outcome moveSIDLegDown(ProcedureTables t, ProcedureAt sid, int line) {
     return std::nullopt;
 }
 
-Outcome changeSIDLeg(ProcedureTables t, ProcedureAt sid, int line, const LegChange& change) {
+namespace {
+
+void applyChange(store::SIDWaypoint& row, const LegChange& change) {
+    if (!change.alt.empty()) {
+        row.Alt = change.alt;
+        row.Float = change.floating ? store::True : store::False;
+    }
+    if (!change.interceptHeading.empty()) {
+        row.InterceptHeading = change.interceptHeading;
+        row.InterceptToFrom = change.interceptTo ? "TO" : "FROM";
+    }
+    if (!change.onHeadAlt.empty())
+        row.OnHeadAlt = change.onHeadAlt;
+    if (!change.onHeadDist.empty())
+        row.OnHeadDist = change.onHeadDist;
+}
+
+} // namespace
+
+Outcome changeSIDLeg(ProcedureTables t, ProcedureAt sid, int line, const LegChange& change,
+                     const FixChange* fix) {
     store::SIDTable& sids = t.store.SIDs;
     if (!rows::fits(sid, rows::sidRows(t.counters)) || line < 0 || line >= sid.legs)
         return refused(NoSuchProcedure);
@@ -177,18 +246,17 @@ Outcome changeSIDLeg(ProcedureTables t, ProcedureAt sid, int line, const LegChan
         return refused("An on-heading altitude is a leg of its own.\r\n"
                        "Add it as a new waypoint.",
                        Field::OnHeadingAltitude);
-    if (!change.alt.empty()) {
-        row.Alt = change.alt;
-        row.Float = change.floating ? store::True : store::False;
-    }
-    if (!change.interceptHeading.empty()) {
-        row.InterceptHeading = change.interceptHeading;
-        row.InterceptToFrom = change.interceptTo ? "TO" : "FROM";
-    }
-    if (!change.onHeadAlt.empty())
-        row.OnHeadAlt = change.onHeadAlt;
-    if (!change.onHeadDist.empty())
-        row.OnHeadDist = change.onHeadDist;
+    store::SIDWaypoint changed = row;
+    applyChange(changed, change);
+    std::vector<const store::SIDWaypoint*> after = legsOf(sids, sid);
+    after[line] = &changed;
+    if (Outcome bad = checkLegsKeptApart(after))
+        return bad;
+    // The fix comes last of the checks: its change is made whole or refused.
+    if (fix)
+        if (Outcome bad = changeFix(t.store, fix->row, fix->name, fix->definition))
+            return bad;
+    applyChange(row, change);
     return std::nullopt;
 }
 

@@ -90,6 +90,8 @@ Outcome addSTARLeg(ProcedureTables t, ProcedureAt star, const std::string& name,
     if (Outcome bad = rows::addFix(t.store, newFix))
         return bad;
 
+    if (!leg.fix.empty())
+        t.store.FixesDefined = store::True;
     if (star.legs == 0)
         insertGridRow(t.store.STARRunways, number, count);
     const int at = star.start + star.legs;
@@ -137,11 +139,15 @@ Outcome moveSTARLegDown(ProcedureTables t, ProcedureAt star, int line) {
     return std::nullopt;
 }
 
-Outcome changeSTARLeg(ProcedureTables t, ProcedureAt star, int line, const LegChange& change) {
+Outcome changeSTARLeg(ProcedureTables t, ProcedureAt star, int line, const LegChange& change,
+                      const FixChange* fix) {
     if (!rows::fits(star, t.counters.STARRowCount) || line < 0 || line >= star.legs)
         return refused(NoSuchProcedure);
     if (std::string message = checkAltitude(change.alt); !message.empty())
         return refused(std::move(message), Field::Altitude);
+    if (fix)
+        if (Outcome bad = changeFix(t.store, fix->row, fix->name, fix->definition))
+            return bad;
     store::STARWaypoint& row = t.store.STARs[star.start + line];
     row.Alt = change.alt;
     row.Float = change.floating ? store::True : store::False;
