@@ -1,6 +1,7 @@
 #include "arc/AddARC.h"
 
 #include "arc/FindWaypointForm.h"
+#include "procedures/EntryRules.h"
 #include "runtime/Numbers.h"
 #include "runtime/Text.h"
 #include "shell/EntryChecks.h"
@@ -51,6 +52,7 @@ AddARC::AddARC(ui::App& app, shell::Module1& m)
     ArcEndText.LostFocus = [this] { ArcEndText_LostFocus(); };
     ArcRadiusText.LostFocus = [this] { ArcRadiusText_LostFocus(); };
     StepAngleText.LostFocus = [this] { StepAngleText_LostFocus(); };
+    ArcAltText.LostFocus = [this] { ArcAltText_LostFocus(); };
     TransferCommand.Click = [this] { TransferCommand_Click(); };
     ExitCommand.Click = [this] { ExitCommand_Click(); };
 }
@@ -58,6 +60,11 @@ AddARC::AddARC(ui::App& app, shell::Module1& m)
 void AddARC::Form_Load() {
     // The settings file keeps the angle in its printed form (" 10 ").
     StepAngleText.setText(runtime::trim(m_.StepAngle));
+    centre_.reset();
+    // The points go to the transition editor's working tables, which close
+    // with it.
+    if (transitions::FeederAccess* editor = transitions::findFeederAccess(app()))
+        editor->closeWithEditor(*this);
 }
 
 void AddARC::Form_Unload() {
@@ -75,7 +82,26 @@ void AddARC::refuse(ui::TextBox& box, const std::string& message) {
 }
 
 void AddARC::ArcText_LostFocus() {
+    if (const std::string message = procedures::checkArcLabel(ArcText.text(), m_.ArcCounter);
+        !message.empty() && !ArcText.text().empty()) {
+        refuse(ArcText, message);
+        return;
+    }
     ArcText.setText(runtime::toUpper(ArcText.text()));
+}
+
+void AddARC::ArcAltText_LostFocus() {
+    if (const std::string message = procedures::checkAltitude(ArcAltText.text()); !message.empty())
+        refuse(ArcAltText, message);
+}
+
+void AddARC::chooseCentre(const reference::NavaidRecord& navaid) {
+    centre_ = navaid;
+    const std::string identifier = runtime::trim(navaid.NavaidID);
+    ArcText.setText(identifier);
+    m_.ArcNavaid = identifier;
+    Label4.setVisible(true);
+    ArcText.setVisible(true);
 }
 
 void AddARC::refuseRadialAbove360(ui::TextBox& box) {
@@ -84,7 +110,7 @@ void AddARC::refuseRadialAbove360(ui::TextBox& box) {
 }
 
 void AddARC::checkRadialBox(ui::TextBox& box) {
-    if (const std::string message = shell::checkNumber(box.text()); !message.empty())
+    if (const std::string message = procedures::checkNumber(box.text()); !message.empty())
         refuse(box, message);
     else if (runtime::val(box.text()) > 360)
         refuseRadialAbove360(box);
@@ -99,7 +125,7 @@ void AddARC::ArcEndText_LostFocus() {
 }
 
 void AddARC::ArcRadiusText_LostFocus() {
-    if (const std::string message = shell::checkNumber(ArcRadiusText.text()); !message.empty())
+    if (const std::string message = procedures::checkNumber(ArcRadiusText.text()); !message.empty())
         refuse(ArcRadiusText, message);
 }
 
@@ -107,7 +133,7 @@ void AddARC::StepAngleText_LostFocus() {
     const std::string& text = StepAngleText.text();
     if (text.empty())
         refuse(StepAngleText, "There must be a Step Angle.");
-    else if (const std::string message = shell::checkNumber(text); !message.empty())
+    else if (const std::string message = procedures::checkNumber(text); !message.empty())
         refuse(StepAngleText, message);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arc/ArcFixNames.h"
-#include "arc/ArcWalk.h"
+#include "procedures/ArcEdits.h"
+#include "reference/NavaidTable.h"
 #include "shell/Module1.h"
 #include "transitions/FeederAccess.h"
 #include "ui/Forms.h"
@@ -47,8 +47,12 @@ public:
     void ArcEndText_LostFocus();
     void ArcRadiusText_LostFocus();
     void StepAngleText_LostFocus();
+    void ArcAltText_LostFocus();
     void TransferCommand_Click();
     void ExitCommand_Click();
+
+    // The navaid chosen through the search: the arc's centre and label.
+    void chooseCentre(const reference::NavaidRecord& navaid);
 
 protected:
     void Form_Load() override;
@@ -61,16 +65,15 @@ private:
     // Said both when a radial box is left and when the arc is made.
     void refuseRadialAbove360(ui::TextBox& box);
     // The checks of the boxes; the input when all pass.
-    std::optional<ArcInput> readInput();
-    bool refuseProblem(const ArcInput& input);
-    // The points named, or none when the tables cannot take them.
-    std::optional<std::vector<NamedArcPoint>> planPoints(const ArcInput& input, ArcNaming& naming);
-    void addArcPoint(transitions::FeederAccess& feeder, const NamedArcPoint& point);
+    std::optional<procedures::ArcInput> readInput();
+    bool refuseProblem(const procedures::ArcInput& input);
+    procedures::ArcCentre centre() const;
 
     // The transition editor the points go to.
     transitions::FeederAccess& feeder() const;
 
     shell::Module1& m_;
+    std::optional<reference::NavaidRecord> centre_;
 };
 
 } // namespace arc

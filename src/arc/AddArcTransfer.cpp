@@ -1,32 +1,19 @@
-// "Transfer Waypoint Data": the checks, then the points into the working
-// tables and the feeder list, all or nothing.
+// "Transfer Waypoint Data": the checks of the boxes, then the arc's edit.
 #include "arc/AddARC.h"
 
+#include "reference/NavaidLookup.h"
 #include "runtime/Numbers.h"
-#include "store/ProcedureStore.h"
-
-#include <algorithm>
-#include <stdexcept>
 
 namespace arc {
 
-namespace {
-
-constexpr const char* TransitionEditorName = "RunwayForm";
-
-const std::string NoRoomForRows = "There is no room for this ARC: the runway table holds" +
-                                  runtime::printedNumber(store::RunwayCapacity) +
-                                  " rows.\r\nNothing has been added.";
-const std::string NoRoomForFixes = "There is no room for this ARC: the fix table holds" +
-                                   runtime::printedNumber(store::FixCapacity) +
-                                   " fixes.\r\nNothing has been added.";
-
-} // namespace
+using procedures::ArcInput;
+using procedures::ArcProblem;
+using procedures::Turn;
 
 void AddARC::TransferCommand_Click() {
     // The transition editor was closed while this screen stayed open: its
     // working tables are gone, so there is no feeder to add to.
-    const ui::Form* editor = app().findForm(TransitionEditorName);
+    const ui::Form* editor = app().findForm("RunwayForm");
     if (editor == nullptr || !editor->isLoaded()) {
         unload();
         return;
@@ -34,17 +21,38 @@ void AddARC::TransferCommand_Click() {
     const std::optional<ArcInput> input = readInput();
     if (!input || refuseProblem(*input))
         return;
-    ArcNaming naming{ArcText.text(), m_.ArcNavaid, m_.ArcCounter};
-    const std::optional<std::vector<NamedArcPoint>> points = planPoints(*input, naming);
-    if (!points)
-        return;
-
-    m_.StepAngle = runtime::bareNumber(input->step);
     transitions::FeederAccess& target = feeder();
-    for (const NamedArcPoint& point : *points)
-        addArcPoint(target, point);
-    m_.ArcCounter = naming.counter;
+    procedures::FeederTables tables = target.feederTables();
+    std::int16_t counter = m_.ArcCounter;
+    const procedures::ArcRequest request{*input, centre(), ArcText.text(), ArcAltText.text()};
+    if (procedures::Outcome refusal = procedures::addArc(tables, request, counter)) {
+        if (refusal->field == procedures::Field::ArcLabel)
+            refuse(ArcText, refusal->message);
+        else if (refusal->field == procedures::Field::ArcAltitude)
+            refuse(ArcAltText, refusal->message);
+        else
+            MsgBox(refusal->message);
+        return;
+    }
+    m_.ArcCounter = counter;
+    m_.StepAngle = runtime::bareNumber(input->step);
+    m_.Store.FixesDefined = store::True;
+    target.feederChanged();
     unload();
+}
+
+procedures::ArcCentre AddARC::centre() const {
+    procedures::ArcCentre centre{m_.ArcNavaid};
+    if (!centre_)
+        return centre;
+    centre.lat = centre_->NavaidLat;
+    centre.lon = centre_->NavaidLong;
+    // A co-located fix names the navaid of its identifier that the airport's
+    // lookups find; any other navaid of that identifier needs positions.
+    reference::ReferencePosition found = m_.Reference;
+    centre.colocated = reference::LookUpNavaid(m_.NavaidTable, centre.identifier, found) &&
+                       found == reference::ReferencePosition{centre.lat, centre.lon};
+    return centre;
 }
 
 std::optional<ArcInput> AddARC::readInput() {
@@ -82,7 +90,7 @@ std::optional<ArcInput> AddARC::readInput() {
 
 bool AddARC::refuseProblem(const ArcInput& input) {
     ui::TextBox& radialBox = (input.start < 0 || input.start > 360) ? ArcStartText : ArcEndText;
-    switch (checkArc(input)) {
+    switch (procedures::checkArc(input)) {
     case ArcProblem::None:
         return false;
     case ArcProblem::StepNotPositive:
@@ -107,42 +115,6 @@ bool AddARC::refuseProblem(const ArcInput& input) {
         break;
     }
     return true;
-}
-
-std::optional<std::vector<NamedArcPoint>> AddARC::planPoints(const ArcInput& input,
-                                                             ArcNaming& naming) {
-    const int rowsLeft = feeder().freeRunwayRows();
-    if (arcPointCount(input) > rowsLeft) {
-        MsgBox(NoRoomForRows);
-        return std::nullopt;
-    }
-    std::vector<NamedArcPoint> points =
-        nameArcPoints(walkArc(input, rowsLeft), naming, m_.WorkFixes, m_.WorkFixCount);
-    const auto newFixes = std::count_if(points.begin(), points.end(),
-                                        [](const NamedArcPoint& point) { return point.newFix; });
-    if (m_.WorkFixCount + newFixes > store::FixCapacity) {
-        MsgBox(NoRoomForFixes);
-        return std::nullopt;
-    }
-    return points;
-}
-
-void AddARC::addArcPoint(transitions::FeederAccess& feeder, const NamedArcPoint& point) {
-    // Room was made sure of before the first point.
-    if (!feeder.appendFixWaypoint(point.fix, ArcAltText.text()))
-        throw std::logic_error("no runway row left for an arc point");
-    if (!point.newFix)
-        return;
-
-    m_.Store.FixesDefined = store::True;
-    m_.WorkFixCount = static_cast<std::int16_t>(m_.WorkFixCount + 1);
-    store::FixRecord fix;
-    fix.Name = point.fix;
-    fix.VOR = m_.ArcNavaid;
-    fix.VORDist = point.radius;
-    fix.Heading = point.heading;
-    fix.IsArcPoint = store::True;
-    m_.WorkFixes[m_.WorkFixCount] = fix;
 }
 
 } // namespace arc

@@ -78,17 +78,10 @@ void FindWaypointForm::WaypointListBox_Click() {
 }
 
 void FindWaypointForm::AddWaypoint_Click() {
-    // The selected navaid's own identifier: the search box may have been
-    // edited since the search.
-    std::string navaid = SearchText.text();
+    // The selected navaid itself: the search box may have been edited since
+    // the search.
     if (WaypointListBox.listIndex() >= 0 && m_.NavaidTable.fits(selectedNavaidIndex_))
-        navaid = runtime::trim(m_.NavaidTable[selectedNavaidIndex_].NavaidID);
-
-    AddARC& arc = app().get<AddARC>();
-    arc.ArcText.setText(navaid);
-    m_.ArcNavaid = navaid;
-    arc.Label4.setVisible(true);
-    arc.ArcText.setVisible(true);
+        app().get<AddARC>().chooseCentre(m_.NavaidTable[selectedNavaidIndex_]);
     unload();
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::size_t MinutesWidth = 9;
 
-std::string decimalText(double value) {
+std::string wholeText(double value) {
     return runtime::trimLeft(runtime::printedNumber(value));
 }
 
@@ -33,11 +33,11 @@ std::string coordinateCaption(float value, char positive, char negative, std::st
     const double exact = runtime::val(runtime::printedNumber(value));
     const double a = std::fabs(exact);
     const double degrees = std::trunc(a);
-    std::string minutes = decimalText((a - degrees) * 60);
+    std::string minutes = runtime::formatMinutes((a - degrees) * 60);
     minutes.resize(MinutesWidth, ' ');
 
     std::string caption(1, exact >= 0 ? positive : negative);
-    caption += decimalText(degrees);
+    caption += wholeText(degrees);
     caption += ' ';
     caption += minutes;
     caption += suffix;

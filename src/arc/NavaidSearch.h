@@ -15,8 +15,9 @@ std::vector<std::int32_t> searchNavaids(const reference::NavaidTable& navaids,
                                         std::string_view identifier);
 
 // A coordinate as the search screen shows it: hemisphere letter, whole
-// degrees, a space, the minutes cut or padded to 9 characters, and the
-// suffix. -33.5 with 'N', 'S' and " Latitude" is "S33 30        Latitude".
+// degrees, a space, the minutes in the minutes format padded to 9
+// characters, and the suffix. -33.5 with 'N', 'S' and " Latitude" is
+// "S33 30.00     Latitude".
 std::string coordinateCaption(float value, char positive, char negative, std::string_view suffix);
 
 } // namespace arc

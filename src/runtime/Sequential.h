@@ -1,6 +1,8 @@
 #pragma once
 
+#include "runtime/TextFiles.h"
 #include <algorithm>
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -20,7 +22,7 @@ struct Cell {
 class SequentialReader {
 public:
     explicit SequentialReader(std::string content, std::filesystem::path file = {})
-        : data_(std::move(content)), file_(std::move(file)) {}
+        : data_(std::move(content)), file_(std::move(file)), pos_(byteOrderMarkLength(data_)) {}
     static SequentialReader open(const std::filesystem::path& file);
 
     // True when nothing but spaces and line ends is left.

@@ -53,10 +53,17 @@ private:
     bool atEnd_ = false;
 };
 
+// Editors on Windows start a UTF-8 file with a byte-order mark; readers
+// begin after it.
+inline std::size_t byteOrderMarkLength(std::string_view text) {
+    return text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+}
+
 // Whole lines of a text: CR LF, a lone CR and a lone LF each end a line.
 class LineReader {
 public:
-    explicit LineReader(std::string content) : data_(std::move(content)) {}
+    explicit LineReader(std::string content)
+        : data_(std::move(content)), pos_(byteOrderMarkLength(data_)) {}
     static LineReader open(const std::filesystem::path& file);
 
     bool atEnd() const { return pos_ >= data_.size(); }

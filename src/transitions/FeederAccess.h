@@ -1,5 +1,6 @@
 #pragma once
 
+#include "procedures/FeederEdits.h"
 #include "ui/App.h"
 
 #include <string>
@@ -7,9 +8,8 @@
 namespace transitions {
 
 // What the DME arc generator needs of the transition editor: the runway and
-// the feeder on screen, and a way to add its points to that feeder. The
-// transition editor ("RunwayForm") implements it; the fixes the points name
-// go into Module1's WorkFixes, which the arc generator fills itself.
+// the feeder on screen, its working tables for the arc's edit, and to be
+// closed with it. The transition editor ("RunwayForm") implements it.
 class FeederAccess {
 public:
     virtual ~FeederAccess() = default;
@@ -18,14 +18,12 @@ public:
     virtual std::string runwayLabel() const = 0;
     // Waypoints of the feeder on screen (entries of its list).
     virtual int feederWaypointCount() const = 0;
-    // Rows WorkRunways can still take, so that an arc that would not fit is
-    // refused before any point is added.
-    virtual int freeRunwayRows() const = 0;
-    // Adds a fix waypoint at the end of the feeder on screen: the WorkRunways
-    // row (ID, FIX, Alt) at FeederStart + entries, its list entry, and
-    // LastInsertedRow; the feeder's FROM and EOP flags follow. False, with
-    // nothing changed, when WorkRunways is full.
-    virtual bool appendFixWaypoint(const std::string& fix, const std::string& alt) = 0;
+    // The working tables and the feeder on screen, for an edit.
+    virtual procedures::FeederTables feederTables() = 0;
+    // Shows the feeder on screen again after an edit changed it.
+    virtual void feederChanged() = 0;
+    // `form` works on the working tables: it closes when the editor does.
+    virtual void closeWithEditor(ui::Form& form) = 0;
 };
 
 // The transition editor of this application, or none.

@@ -2,7 +2,7 @@
 // feeders.
 #include "transitions/RunwayForm.h"
 
-#include "transitions/RunwayRows.h"
+#include "procedures/FeederRows.h"
 
 #include <algorithm>
 #include <string>
@@ -11,22 +11,8 @@ namespace transitions {
 
 void RunwayForm::Form_Load() {
     leaving_ = false;
-    renames_.clear();
     RwFixIndex = 0;
-    RwFixIsKnown = store::False;
-
-    m.WorkRunways.clear();
-    m.WorkRunwayCount = 0;
-    for (int i = 1; store::RunwayTable::fits(i) && !m.Store.Runways[i].ID.empty(); ++i) {
-        m.WorkRunways[i] = m.Store.Runways[i];
-        m.WorkRunwayCount = static_cast<std::int16_t>(i);
-    }
-    m.WorkFixes.clear();
-    m.WorkFixCount = 0;
-    for (int i = 1; store::FixTable::fits(i) && !m.Store.Fixes[i].Name.empty(); ++i) {
-        m.WorkFixes[i] = m.Store.Fixes[i];
-        m.WorkFixCount = static_cast<std::int16_t>(i);
-    }
+    dependents_.clear();
 
     if (m.EditMode == "T") {
         setCaption("Add a Runway Intermediate Fix Procedure");
@@ -34,36 +20,25 @@ void RunwayForm::Form_Load() {
     } else {
         setCaption("Modify a Runway Intermediate Fix Procedure");
     }
-    std::string airport;
-    if (ui::Form* editor = app().findForm("ModifyProcedure"))
-        if (auto* box = dynamic_cast<ui::TextBox*>(editor->find("AptNameText")))
-            airport = box->text();
-    Frame3.setCaption(airport);
+    Frame3.setCaption(procedureEditor().airportName());
 
     FeederNumber = 1;
     FeederTotal = 1;
     refreshCounterLabel();
 
-    // The runway's group, wherever it is; a new runway starts after the last
-    // group, its ID written into that row (the row is not counted until a
-    // waypoint fills it).
     const std::string& runway = m.TransitionRunway;
-    int start = findRunwayGroup(m.WorkRunways, m.WorkRunwayCount, runway);
-    if (start == 0) {
-        start = m.WorkRunwayCount + 1;
-        if (store::RunwayTable::fits(start))
-            m.WorkRunways[start].ID = runway;
-    }
-    m.FeederStart = static_cast<std::int16_t>(start);
+    Label8.setCaption(runway);
+    procedures::FeederTables tables = feederTables();
+    procedures::openFeederWork(tables, m.Store);
 
     RWWaypointList.Clear();
-    Label8.setCaption(runway);
     RWSaveCommand.setCaption("Save Rw " + runway + "  Feeder");
     if (m.WorkRunwayCount > 0)
         LoadRWWaypointList();
 }
 
 void RunwayForm::Form_Unload() {
+    closeDependents();
     if (leaving_)
         return;
     // Closing the window is "No Changes Just Exit".
@@ -73,31 +48,25 @@ void RunwayForm::Form_Unload() {
 
 void RunwayForm::LoadRWWaypointList() {
     RWWaypointList.Clear();
-    const int first = findRunwayGroup(m.WorkRunways, m.WorkRunwayCount, Label8.caption());
+    const int first =
+        procedures::findRunwayGroup(m.WorkRunways, m.WorkRunwayCount, Label8.caption());
     // Feeders counted as View Next Feeder walks them: a file's first feeder
     // has no FROM row, and counting FROM rows alone would miss it.
     FeederTotal = static_cast<std::int16_t>(
-        std::max(1, countFeeders(m.WorkRunways, m.WorkRunwayCount, first)));
+        std::max(1, procedures::countFeeders(m.WorkRunways, m.WorkRunwayCount, first)));
     if (first != 0) {
-        const int n = feederLength(m.WorkRunways, m.WorkRunwayCount, first);
+        const int n = procedures::feederLength(m.WorkRunways, m.WorkRunwayCount, first);
         for (int i = first; i < first + n; ++i)
-            RWWaypointList.AddItem(entryText(m.WorkRunways[i]));
+            RWWaypointList.AddItem(procedures::entryText(m.WorkRunways[i]));
     }
     refreshCounterLabel();
 }
 
 void RunwayForm::listFeeder() {
     RWWaypointList.Clear();
-    const int n = feederLength(m.WorkRunways, m.WorkRunwayCount, m.FeederStart);
+    const int n = feederTables().entries();
     for (int i = m.FeederStart; i < m.FeederStart + n; ++i)
-        RWWaypointList.AddItem(entryText(m.WorkRunways[i]));
-}
-
-void RunwayForm::CorrectFlags() {
-    const int n = RWWaypointList.ListCount();
-    if (n == 0)
-        return;
-    setFeederFlags(m.WorkRunways, m.FeederStart, n);
+        RWWaypointList.AddItem(procedures::entryText(m.WorkRunways[i]));
 }
 
 void RunwayForm::AddFeederProcedureCommand_Click() {
@@ -107,13 +76,9 @@ void RunwayForm::AddFeederProcedureCommand_Click() {
         RWAddNavText.setFocus();
         return;
     }
-    CorrectFlags();
     ClearRWLatLongs();
-    const std::string& runway = Label8.caption();
-    int start = m.FeederStart;
-    while (start <= m.WorkRunwayCount && m.WorkRunways[start].ID == runway)
-        ++start;
-    m.FeederStart = static_cast<std::int16_t>(start);
+    procedures::FeederTables tables = feederTables();
+    procedures::addFeeder(tables);
     RWWaypointList.Clear();
     ++FeederTotal;
     FeederNumber = FeederTotal;
@@ -122,69 +87,48 @@ void RunwayForm::AddFeederProcedureCommand_Click() {
 }
 
 void RunwayForm::DeleteFeederCommand_Click() {
-    const int n = RWWaypointList.ListCount();
-    if (n == 0)
+    if (RWWaypointList.ListCount() == 0)
         return;
-    removeRows(m.WorkRunways, m.WorkRunwayCount, m.FeederStart, n);
+    procedures::FeederTables tables = feederTables();
+    procedures::removeFeeder(tables);
     ClearRWLatLongs();
     showFirstFeeder();
 }
 
 void RunwayForm::showFirstFeeder() {
-    // With the runway's last feeder gone, a new one starts where it was.
-    if (const int first = findRunwayGroup(m.WorkRunways, m.WorkRunwayCount, Label8.caption()))
-        m.FeederStart = static_cast<std::int16_t>(first);
+    procedures::FeederTables tables = feederTables();
+    procedures::showFirstFeeder(tables);
     FeederNumber = 1;
     LoadRWWaypointList();
-    CorrectFlags();
 }
 
 void RunwayForm::ViewNextFeederCommand_Click() {
-    const int n = RWWaypointList.ListCount();
-    if (n == 0)
+    if (RWWaypointList.ListCount() == 0)
         return;
     ClearRWLatLongs();
     RWAddNavText.setText("");
-    const std::string& runway = Label8.caption();
-    const int next = m.FeederStart + n;
-    if (next <= m.WorkRunwayCount && m.WorkRunways[next].ID == runway) {
-        m.FeederStart = static_cast<std::int16_t>(next);
-        ++FeederNumber;
-    } else {
-        m.FeederStart =
-            static_cast<std::int16_t>(findRunwayGroup(m.WorkRunways, m.WorkRunwayCount, runway));
+    procedures::FeederTables tables = feederTables();
+    if (procedures::showNextFeeder(tables))
         FeederNumber = 1;
-    }
+    else
+        ++FeederNumber;
     refreshCounterLabel();
     listFeeder();
 }
 
 void RunwayForm::RWSaveCommand_Click() {
-    if (RWWaypointList.ListCount() == 0) {
-        MsgBox("There are no waypoints to save");
+    procedures::FeederTables tables = feederTables();
+    std::string notice;
+    if (procedures::Outcome refusal = procedures::saveFeederWork(tables, m.Store, notice)) {
+        MsgBox(refusal->message);
         return;
     }
-    CorrectFlags();
-    const int group = findRunwayGroup(m.WorkRunways, m.WorkRunwayCount, Label8.caption());
-    if (closeFeedersAtFinalFix(m.WorkRunways, m.WorkRunwayCount, group) < 0) {
-        showTableFull("runway transition", store::RunwayCapacity, "rows");
-        return;
-    }
-    if (m.OpeningRunwayBox >= 1 && m.OpeningRunwayBox <= 8)
-        if (ui::Form* editor = app().findForm("ModifyProcedure"))
-            if (auto* box = dynamic_cast<ui::TextBox*>(
-                    editor->find("RwText" + std::to_string(m.OpeningRunwayBox))))
-                box->setForeColor(ui::colors::ButtonText);
-
-    m.Store.Runways.clear();
-    for (int i = 1; i <= m.WorkRunwayCount; ++i)
-        m.Store.Runways[i] = m.WorkRunways[i];
-    m.Store.RunwayCount = m.WorkRunwayCount;
-    m.Store.Fixes.clear();
-    for (int i = 1; i <= m.WorkFixCount; ++i)
-        m.Store.Fixes[i] = m.WorkFixes[i];
-    m.Store.FixCount = m.WorkFixCount;
-    applyRenamesToProcedures();
+    if (!notice.empty())
+        MsgBox(notice);
+    RunwayBoxAccess& editor = procedureEditor();
+    editor.markRunwayDefined(m.OpeningRunwayBox);
+    for (const auto& [from, to] : renames_)
+        editor.fixRenamed(from, to);
 
     leaving_ = true;
     returnToEditor(true);
@@ -210,10 +154,8 @@ void RunwayForm::AddArcCommand_Click() {
 
 void RunwayForm::discardWork() {
     m.UseWorkFixes = store::False;
-    m.WorkRunways.clear();
-    m.WorkRunwayCount = 0;
-    m.WorkFixes.clear();
-    m.WorkFixCount = 0;
+    procedures::FeederTables tables = feederTables();
+    procedures::discardFeederWork(tables);
 }
 
 void RunwayForm::returnToEditor(bool focusNavaidBox) {
@@ -223,38 +165,7 @@ void RunwayForm::returnToEditor(bool focusNavaidBox) {
         return;
     editor->show();
     if (focusNavaidBox)
-        if (ui::Control* box = editor->find("AddNavText"))
-            box->setFocus();
-}
-
-void RunwayForm::applyRenamesToProcedures() {
-    if (renames_.empty())
-        return;
-    auto renamed = [this](std::string& name) {
-        for (const auto& [from, to] : renames_)
-            if (name == from)
-                name = to;
-    };
-    for (int i = 1; i <= store::STARCapacity && !m.Store.STARs[i].Name.empty(); ++i)
-        renamed(m.Store.STARs[i].Fix);
-    for (int i = 1; i <= store::SIDCapacity && !m.Store.SIDs[i].Name.empty(); ++i) {
-        renamed(m.Store.SIDs[i].Fix);
-        renamed(m.Store.SIDs[i].InterceptFix);
-    }
-    // The STAR on the editor's screen shows fix names in its list.
-    ui::Form* editor = app().findForm("ModifyProcedure");
-    auto* list = editor ? dynamic_cast<ui::ListBox*>(editor->find("WaypointList")) : nullptr;
-    if (list == nullptr)
-        return;
-    for (int line = 0; line < list->ListCount(); ++line) {
-        const int row = m.ProcedureStart + line;
-        if (!store::STARTable::fits(row))
-            break;
-        std::string text = list->List(line);
-        renamed(text);
-        if (text != list->List(line) && m.Store.STARs[row].Fix == text)
-            list->setList(line, text);
-    }
+        procedureEditor().focusNavaidBox();
 }
 
 } // namespace transitions

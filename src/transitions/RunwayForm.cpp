@@ -2,14 +2,14 @@
 
 #include "runtime/Numbers.h"
 #include "shell/EntryChecks.h"
-#include "transitions/RunwayRows.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace transitions {
 
 RunwayForm::RunwayForm(ui::App& app, shell::Module1& module)
-    : ui::Form(app, "RunwayForm"), m(module) {
+    : ui::Form(app, "RunwayForm"), m(module), designedEditor_(app, module) {
     setDesignState();
     wireEvents();
 }
@@ -127,46 +127,57 @@ void RunwayForm::refuse(ui::TextBox& box, const std::string& message) {
     shell::refuseBox(box, message);
 }
 
-void RunwayForm::showTableFull(const std::string& table, int limit, const std::string& unit) {
-    MsgBox(shell::tableFullMessage(table, limit, unit));
-}
-
-bool RunwayForm::runwayTableFull() {
-    if (freeRunwayRows() > 0)
-        return false;
-    showTableFull("runway transition", store::RunwayCapacity, "rows");
-    return true;
-}
-
-int RunwayForm::freeRunwayRows() const {
-    return store::RunwayCapacity - m.WorkRunwayCount;
-}
-
-bool RunwayForm::insertFeederRow(store::RunwayWaypoint row, const std::string& entry) {
-    if (runwayTableFull())
-        return false;
-    int p = 1;
-    if (m.WorkRunwayCount == 0)
-        m.FeederStart = 1;
+void RunwayForm::refuse(const procedures::Refusal& refusal) {
+    using procedures::Field;
+    ui::TextBox* box = nullptr;
+    switch (refusal.field) {
+    case Field::Navaid:
+        box = &RWAddNavText;
+        break;
+    case Field::Altitude:
+        box = &RWAlt1Text;
+        break;
+    case Field::FixName:
+        box = &RWFixNameText;
+        break;
+    case Field::LatitudeDegrees:
+        box = &RWDDMLatText;
+        break;
+    case Field::LongitudeDegrees:
+        box = &RWDDMLongText;
+        break;
+    default:
+        break;
+    }
+    if (box && box->enabled())
+        refuse(*box, refusal.message);
     else
-        p = m.FeederStart + RWWaypointList.ListCount();
-    insertRow(m.WorkRunways, m.WorkRunwayCount, p, std::move(row));
-    m.LastInsertedRow = static_cast<std::int16_t>(p);
-    RWWaypointList.AddItem(entry);
-    // Flags follow every change of the feeder, so that no later command
-    // ever meets a feeder that runs into the next one.
-    CorrectFlags();
-    return true;
+        MsgBox(refusal.message);
 }
 
-bool RunwayForm::appendFixWaypoint(const std::string& fix, const std::string& alt) {
-    if (freeRunwayRows() <= 0)
-        return false;
-    store::RunwayWaypoint row;
-    row.ID = Label8.caption();
-    row.FIX = fix;
-    row.Alt = alt;
-    return insertFeederRow(std::move(row), fix);
+procedures::FeederTables RunwayForm::feederTables() {
+    return {m.WorkRunways,    m.WorkRunwayCount, m.WorkFixes,       m.WorkFixCount,
+            Label8.caption(), m.FeederStart,     m.LastInsertedRow, renames_};
+}
+
+void RunwayForm::closeWithEditor(ui::Form& form) {
+    if (std::find(dependents_.begin(), dependents_.end(), &form) == dependents_.end())
+        dependents_.push_back(&form);
+}
+
+void RunwayForm::closeDependents() {
+    // They work on the working tables, which go with this screen.
+    const std::vector<ui::Form*> dependents = std::move(dependents_);
+    dependents_.clear();
+    for (ui::Form* form : dependents)
+        if (form->isLoaded())
+            form->unload();
+}
+
+RunwayBoxAccess& RunwayForm::procedureEditor() {
+    if (auto* editor = dynamic_cast<RunwayBoxAccess*>(app().findForm("ModifyProcedure")))
+        return *editor;
+    return designedEditor_;
 }
 
 } // namespace transitions

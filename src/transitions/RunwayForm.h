@@ -2,6 +2,7 @@
 
 #include "shell/Module1.h"
 #include "transitions/FeederAccess.h"
+#include "transitions/RunwayBoxAccess.h"
 #include "ui/Forms.h"
 
 #include <cstdint>
@@ -78,23 +79,18 @@ public:
     std::int16_t FeederNumber = 1;
     std::int16_t FeederTotal = 1;
     std::int16_t RwFixIndex = 0;
-    store::Flag RwFixIsKnown = store::False;
 
     // --- Feeders, saving and leaving ---
     void LoadRWWaypointList();
     void AddFeederProcedureCommand_Click();
     void DeleteFeederCommand_Click();
     void ViewNextFeederCommand_Click();
-    void CorrectFlags();
     void RWSaveCommand_Click();
     void RWOopsCommand_Click();
     void AddArcCommand_Click();
 
     // --- Waypoint commands ---
     void AddRWWaypointCommand_Click();
-    // False, with nothing changed, when WorkRunways is full.
-    bool AddRunwayWaypoint();
-    void SaveUserDefinedWaypoint(int row);
     void ModifyRWWaypointCommand_Click();
     void DeleteRWWaypointCommand_Click();
     void RWMoveUp_Click();
@@ -129,8 +125,9 @@ public:
     // --- For the arc generator ---
     std::string runwayLabel() const override { return Label8.caption(); }
     int feederWaypointCount() const override { return RWWaypointList.ListCount(); }
-    int freeRunwayRows() const override;
-    bool appendFixWaypoint(const std::string& fix, const std::string& alt) override;
+    procedures::FeederTables feederTables() override;
+    void feederChanged() override { listFeeder(); }
+    void closeWithEditor(ui::Form& form) override;
 
 protected:
     void Form_Load() override;
@@ -146,35 +143,36 @@ private:
     void refreshCounterLabel();
     // Lists the rows of the feeder that begins at FeederStart.
     void listFeeder();
-    // The runway's first feeder on screen, counted and flagged afresh.
+    // The runway's first feeder on screen, counted afresh.
     void showFirstFeeder();
-    // Adds `row` at the end of the feeder on screen, with its list entry.
-    // False, with a message and nothing changed, when WorkRunways is full.
-    bool insertFeederRow(store::RunwayWaypoint row, const std::string& entry);
-    bool runwayTableFull();
-    void showTableFull(const std::string& table, int limit, const std::string& unit);
     // The refusal of a checked box: the message, then the focus back into
     // the box with its whole text selected.
     void refuse(ui::TextBox& box, const std::string& message);
+    // The refusal of an edit: its message, the focus in the box it is about.
+    void refuse(const procedures::Refusal& refusal);
     // The checks of Add that the position boxes must pass; false after the
     // message of the first that fails.
     bool positionBoxesComplete();
-    // Writes the boxes into the fix row of the selected entry (Modify).
-    bool modifySelectedFix();
-    void renameFix(const std::string& from, const std::string& to);
-    // Carries the names changed here into the STARs and SIDs when saved.
-    void applyRenamesToProcedures();
+    // The fix boxes as a fix definition (its name not included).
+    store::FixRecord fixFromBoxes() const;
+    // The fix boxes the user changed since PrintRWLatLong showed the fix.
+    procedures::FixChanges changedFixBoxes() const;
     // Shows the procedure editor again; this screen is hidden first, so that
     // none of its boxes runs a leave check on the way out.
     void returnToEditor(bool focusNavaidBox);
+    void closeDependents();
     void discardWork();
+    RunwayBoxAccess& procedureEditor();
 
     // Names given to fixes through Modify, in order, for the save.
-    std::vector<std::pair<std::string, std::string>> renames_;
-    // The heading and distance texts as PrintRWLatLong showed them: a box
-    // cuts a longer value, so an unchanged box keeps the stored number.
-    std::string shownHeading_;
-    std::string shownDist_;
+    procedures::FixRenames renames_;
+    // The fix boxes as PrintRWLatLong filled them: a box cuts a longer value,
+    // so a box left as shown keeps the stored value.
+    std::vector<std::pair<const ui::TextBox*, std::string>> shown_;
+    bool shownNorth_ = true;
+    bool shownEast_ = false;
+    std::vector<ui::Form*> dependents_;
+    DesignedRunwayBoxes designedEditor_;
     bool leaving_ = false;
 };
 

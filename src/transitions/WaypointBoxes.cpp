@@ -2,10 +2,10 @@
 // the Enter-key chain.
 #include "transitions/RunwayForm.h"
 
+#include "procedures/EntryRules.h"
 #include "reference/FixLookup.h"
 #include "reference/NavaidLookup.h"
 #include "runtime/Text.h"
-#include "shell/EntryChecks.h"
 
 #include <initializer_list>
 
@@ -27,7 +27,7 @@ void RunwayForm::RWAddNavText_LostFocus() {
     m.UseWorkFixes = store::True;
     if (RWAddNavText.text().empty())
         return;
-    if (const std::string refusal = shell::checkName(RWAddNavText.text()); !refusal.empty()) {
+    if (const std::string refusal = procedures::checkName(RWAddNavText.text()); !refusal.empty()) {
         refuse(RWAddNavText, refusal);
         return;
     }
@@ -37,7 +37,6 @@ void RunwayForm::RWAddNavText_LostFocus() {
         return;
     if (!reference::LookUpFix(name, reference::FixTableKind::WorkFixes, m.WorkFixes, m.WorkFixCount,
                               m.UserFixTable, m.NavaidTable, m.Reference)) {
-        RwFixIsKnown = store::False;
         MsgBox("The Navaid " + name + " is not in the Fly2 or user database.\r\n" +
                "You will have to create a user defined fix.");
         RWFixNameText.setText(name);
@@ -45,7 +44,6 @@ void RunwayForm::RWAddNavText_LostFocus() {
         RWDDMLatText.setFocus();
         return;
     }
-    RwFixIsKnown = store::True;
     const int answer = MsgBox(name + " is already a user defined Fix.\r\n" +
                                   "It will automatically be added if you answer 'No' below.\r\n" +
                                   "Do you want to add an altitude restriction?",
@@ -73,7 +71,7 @@ void RunwayForm::RWFixNameText_LostFocus() {
         c->setEnabled(true);
     if (RWFixNameText.text().empty())
         return;
-    if (const std::string refusal = shell::checkName(RWFixNameText.text()); !refusal.empty()) {
+    if (const std::string refusal = procedures::checkName(RWFixNameText.text()); !refusal.empty()) {
         refuse(RWFixNameText, refusal);
         return;
     }
@@ -87,10 +85,8 @@ void RunwayForm::RWFixNameText_LostFocus() {
     m.UseWorkFixes = store::True;
     if (!reference::LookUpFix(name, reference::FixTableKind::WorkFixes, m.WorkFixes, m.WorkFixCount,
                               m.UserFixTable, m.NavaidTable, m.Reference)) {
-        RwFixIsKnown = store::False;
         return;
     }
-    RwFixIsKnown = store::True;
     const int answer = MsgBox(name + " is already a defined Fix.\r\n" +
                                   "It will automatically be added if you answer 'No' below.\r\n" +
                                   "Do you want to add an altitude restriction?",
@@ -105,7 +101,7 @@ void RunwayForm::RWFixNameText_LostFocus() {
 }
 
 void RunwayForm::RwFixIDText_LostFocus() {
-    if (const std::string refusal = shell::checkName(RwFixIDText.text()); !refusal.empty()) {
+    if (const std::string refusal = procedures::checkName(RwFixIDText.text()); !refusal.empty()) {
         refuse(RwFixIDText, refusal);
         return;
     }
@@ -113,7 +109,7 @@ void RunwayForm::RwFixIDText_LostFocus() {
 }
 
 void RunwayForm::RWVORFIXText_LostFocus() {
-    if (const std::string refusal = shell::checkName(RWVORFIXText.text()); !refusal.empty()) {
+    if (const std::string refusal = procedures::checkName(RWVORFIXText.text()); !refusal.empty()) {
         refuse(RWVORFIXText, refusal);
         return;
     }
@@ -121,14 +117,14 @@ void RunwayForm::RWVORFIXText_LostFocus() {
 }
 
 void RunwayForm::RWDDMLatText_Change() {
-    if (const std::string message = shell::checkLatitudeDegrees(RWDDMLatText.text());
+    if (const std::string message = procedures::checkLatitudeDegrees(RWDDMLatText.text());
         !message.empty())
         refuse(RWDDMLatText, message);
 }
 
 void RunwayForm::RWDMMLatText_LostFocus() {
-    const shell::MinutesCheck check =
-        shell::checkLatitudeMinutes(RWDMMLatText.text(), RWDDMLatText.text());
+    const procedures::MinutesCheck check =
+        procedures::checkLatitudeMinutes(RWDMMLatText.text(), RWDDMLatText.text());
     if (check.text != RWDMMLatText.text())
         RWDMMLatText.setText(check.text);
     if (!check.message.empty())
@@ -136,14 +132,14 @@ void RunwayForm::RWDMMLatText_LostFocus() {
 }
 
 void RunwayForm::RWDDMLongText_LostFocus() {
-    if (const std::string message = shell::checkLongitudeDegrees(RWDDMLongText.text());
+    if (const std::string message = procedures::checkLongitudeDegrees(RWDDMLongText.text());
         !message.empty())
         refuse(RWDDMLongText, message);
 }
 
 void RunwayForm::RWDMMLongText_LostFocus() {
-    const shell::MinutesCheck check =
-        shell::checkLongitudeMinutes(RWDMMLongText.text(), RWDDMLongText.text());
+    const procedures::MinutesCheck check =
+        procedures::checkLongitudeMinutes(RWDMMLongText.text(), RWDDMLongText.text());
     if (check.text != RWDMMLongText.text())
         RWDMMLongText.setText(check.text);
     if (!check.message.empty())
@@ -151,17 +147,18 @@ void RunwayForm::RWDMMLongText_LostFocus() {
 }
 
 void RunwayForm::RWHeadingText_LostFocus() {
-    if (const std::string message = shell::checkHeading(RWHeadingText.text()); !message.empty())
+    if (const std::string message = procedures::checkHeading(RWHeadingText.text());
+        !message.empty())
         refuse(RWHeadingText, message);
 }
 
 void RunwayForm::RWDistText_LostFocus() {
-    if (const std::string message = shell::checkNumber(RWDistText.text()); !message.empty())
+    if (const std::string message = procedures::checkNumber(RWDistText.text()); !message.empty())
         refuse(RWDistText, message);
 }
 
 void RunwayForm::RWAlt1Text_LostFocus() {
-    if (const std::string message = shell::checkNumber(RWAlt1Text.text()); !message.empty())
+    if (const std::string message = procedures::checkAltitude(RWAlt1Text.text()); !message.empty())
         refuse(RWAlt1Text, message);
 }
 

@@ -1,24 +1,16 @@
 // The commands on the waypoints of the feeder on screen and on their fixes.
 #include "transitions/RunwayForm.h"
 
+#include "procedures/EntryRules.h"
+#include "procedures/FeederRows.h"
 #include "runtime/Numbers.h"
-#include "shell/EntryChecks.h"
-#include "transitions/RunwayRows.h"
+#include "runtime/Text.h"
 
-#include <charconv>
 #include <initializer_list>
 
 namespace transitions {
 
 namespace {
-
-// The shortest decimal text that reads back as the same single value.
-std::string decimalText(float value) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
-}
 
 bool anyFilled(std::initializer_list<const ui::TextBox*> boxes) {
     for (const ui::TextBox* box : boxes)
@@ -27,10 +19,9 @@ bool anyFilled(std::initializer_list<const ui::TextBox*> boxes) {
     return false;
 }
 
-void zeroIfEmpty(std::initializer_list<ui::TextBox*> boxes) {
-    for (ui::TextBox* box : boxes)
-        if (box->text().empty())
-            box->setText("0");
+// A bearing or distance as the boxes show it, as the procedure editor does.
+std::string numberText(float value) {
+    return runtime::trimLeft(runtime::printedNumber(value));
 }
 
 } // namespace
@@ -57,6 +48,24 @@ bool RunwayForm::positionBoxesComplete() {
     return false;
 }
 
+store::FixRecord RunwayForm::fixFromBoxes() const {
+    store::FixRecord fix;
+    fix.TypeOfID = RwFixIDText.text();
+    if (anyFilled({&RWDDMLatText, &RWDMMLatText, &RWDDMLongText, &RWDMMLongText})) {
+        fix.HemLat = RWNLatOption.value() ? "N" : "S";
+        fix.HemLong = RWELongOption.value() ? "E" : "W";
+        fix.LatDeg = RWDDMLatText.text();
+        fix.LatMin = RWDMMLatText.text();
+        fix.LongDeg = RWDDMLongText.text();
+        fix.LongMin = RWDMMLongText.text();
+    } else if (!RWVORFIXText.text().empty()) {
+        fix.VOR = RWVORFIXText.text();
+        fix.VORDist = static_cast<float>(runtime::val(RWDistText.text()));
+        fix.Heading = static_cast<float>(runtime::val(RWHeadingText.text()));
+    }
+    return fix;
+}
+
 void RunwayForm::AddRWWaypointCommand_Click() {
     ClearRWDataCommand.setEnabled(true);
     if (RWWaypointList.listIndex() >= 0) {
@@ -73,157 +82,90 @@ void RunwayForm::AddRWWaypointCommand_Click() {
         RWAddNavText.setFocus();
         return;
     }
-    const std::string& navaid = RWAddNavText.text();
-    const std::string& fixName = RWFixNameText.text();
-    if (navaid.empty() && fixName.empty()) {
-        MsgBox("You must supply a Fix or Navaid name.");
-        RWAddNavText.setFocus();
+    const procedures::NewWaypoint waypoint{RWAddNavText.text(), RWFixNameText.text(),
+                                           RWAlt1Text.text(), fixFromBoxes()};
+    if (!waypoint.navaid.empty() || waypoint.fix.empty() || positionBoxesComplete()) {
+        procedures::FeederTables tables = feederTables();
+        if (procedures::Outcome refusal = procedures::addWaypoint(tables, waypoint)) {
+            refuse(*refusal);
+            if (refusal->field == procedures::Field::None)
+                RWAddNavText.setFocus();
+            return;
+        }
+    } else {
         return;
     }
-    if (!navaid.empty() && !fixName.empty()) {
-        MsgBox("You can only have either a Fix or a Navaid name but not both.");
-        RWAddNavText.setFocus();
-        return;
-    }
-    if (!positionBoxesComplete())
-        return;
-    const bool newFixRow = !fixName.empty() && RwFixIsKnown == store::False &&
-                           SearchForRWFix(m.WorkFixes, fixName) == 0 &&
-                           anyFilled({&RWDDMLatText, &RWDMMLatText, &RWVORFIXText});
-    if (newFixRow && m.WorkFixCount >= store::FixCapacity) {
-        showTableFull("fix", store::FixCapacity, "fixes");
-        RWAddNavText.setFocus();
-        return;
-    }
+    if (!waypoint.fix.empty())
+        m.Store.FixesDefined = store::True;
+    listFeeder();
     for (ui::Control* c : std::initializer_list<ui::Control*>{
              &RWFixNameText, &RWDDMLatText, &RWDMMLatText, &RWDDMLongText, &RWDMMLongText,
              &RWVORFIXText, &RWHeadingText, &RWDistText})
         c->setEnabled(true);
-    if (!AddRunwayWaypoint()) {
-        RWAddNavText.setFocus();
-        return;
-    }
-    if (!RWFixNameText.text().empty()) {
-        SaveUserDefinedWaypoint(m.LastInsertedRow);
+    if (!waypoint.fix.empty())
         ClearRWLatLongs();
-    } else {
-        RWAddNavText.setText("");
-    }
-    RwFixIsKnown = store::False;
+    RWAddNavText.setText("");
+    RWAlt1Text.setText("");
     RWAddNavText.setFocus();
 }
 
-bool RunwayForm::AddRunwayWaypoint() {
-    store::RunwayWaypoint row;
-    row.ID = Label8.caption();
-    if (!RWAddNavText.text().empty())
-        row.Navaid = RWAddNavText.text();
-    else
-        row.FIX = RWFixNameText.text();
-    row.Alt = RWAlt1Text.text();
-    const std::string entry = entryText(row);
-    if (!insertFeederRow(std::move(row), entry))
-        return false;
-    RWAlt1Text.setText("");
-    return true;
-}
-
-void RunwayForm::SaveUserDefinedWaypoint(int row) {
-    m.Store.FixesDefined = store::True;
-    const std::string name = RWFixNameText.text();
-    // A fix already known keeps its definition, whatever the boxes hold.
-    if (RwFixIsKnown != store::False || SearchForRWFix(m.WorkFixes, name) != 0)
-        return;
-    const bool lat = anyFilled({&RWDDMLatText, &RWDMMLatText});
-    if (!lat && RWVORFIXText.text().empty())
-        return;
-    store::FixRecord fix;
-    fix.Name = name;
-    if (lat) {
-        fix.TypeOfID = RwFixIDText.text();
-        RwFixIDText.setText(shell::StripParentheses(fix.TypeOfID));
-        fix.HemLat = RWNLatOption.value() ? "N" : "S";
-        fix.HemLong = RWELongOption.value() ? "E" : "W";
-        zeroIfEmpty({&RWDDMLatText, &RWDMMLatText, &RWDDMLongText, &RWDMMLongText});
-        fix.LatDeg = RWDDMLatText.text();
-        fix.LatMin = RWDMMLatText.text();
-        fix.LongDeg = RWDDMLongText.text();
-        fix.LongMin = RWDMMLongText.text();
-    } else {
-        fix.VOR = RWVORFIXText.text();
-        fix.VORDist = static_cast<float>(runtime::val(RWDistText.text()));
-        fix.Heading = static_cast<float>(runtime::val(RWHeadingText.text()));
+procedures::FixChanges RunwayForm::changedFixBoxes() const {
+    const auto changed = [this](const ui::TextBox& box) -> std::optional<std::string> {
+        for (const auto& [shownBox, text] : shown_)
+            if (shownBox == &box)
+                return box.text() == text ? std::nullopt : std::optional(box.text());
+        return box.text();
+    };
+    procedures::FixChanges c;
+    c.name = changed(RWFixNameText);
+    c.typeOfID = changed(RwFixIDText);
+    c.vor = changed(RWVORFIXText);
+    c.latDeg = changed(RWDDMLatText);
+    c.latMin = changed(RWDMMLatText);
+    c.longDeg = changed(RWDDMLongText);
+    c.longMin = changed(RWDMMLongText);
+    if (RWNLatOption.value() != shownNorth_)
+        c.hemLat = RWNLatOption.value() ? "N" : "S";
+    if (RWELongOption.value() != shownEast_)
+        c.hemLong = RWELongOption.value() ? "E" : "W";
+    if (const auto heading = changed(RWHeadingText))
+        c.heading = static_cast<float>(runtime::val(*heading));
+    if (const auto distance = changed(RWDistText))
+        c.distance = static_cast<float>(runtime::val(*distance));
+    // Hemispheres count with the coordinates they belong to.
+    if (c.latDeg || c.latMin || c.longDeg || c.longMin) {
+        c.hemLat = RWNLatOption.value() ? "N" : "S";
+        c.hemLong = RWELongOption.value() ? "E" : "W";
     }
-    ++m.WorkFixCount;
-    m.WorkFixes[m.WorkFixCount] = std::move(fix);
-    store::RunwayWaypoint& waypoint = m.WorkRunways[row];
-    waypoint.FIX = name;
-    waypoint.ID = Label8.caption();
+    return c;
 }
 
 void RunwayForm::ModifyRWWaypointCommand_Click() {
     const int entry = RWWaypointList.listIndex();
     if (entry < 0)
         return;
-    const int r = m.FeederStart + entry;
+    procedures::WaypointChange change;
+    change.alt = RWAlt1Text.text();
     if (!RWFixNameText.text().empty()) {
         // Only the entry's own fix, found when it was selected, is written.
-        if (RwFixIndex >= 1 && !modifySelectedFix())
-            return;
+        if (RwFixIndex >= 1) {
+            if (!positionBoxesComplete())
+                return;
+            change.fix = changedFixBoxes();
+        }
     } else if (!RWAddNavText.text().empty()) {
-        store::RunwayWaypoint& row = m.WorkRunways[r];
-        row.Navaid = RWAddNavText.text();
-        row.FIX.clear();
-        RWWaypointList.setList(entry, row.Navaid);
+        change.navaid = RWAddNavText.text();
     }
-    m.WorkRunways[r].Alt = RWAlt1Text.text();
-}
-
-bool RunwayForm::modifySelectedFix() {
-    if (!positionBoxesComplete())
-        return false;
-    const std::string name = RWFixNameText.text();
-    const std::string oldName = m.WorkFixes[RwFixIndex].Name;
-    if (name != oldName && SearchForRWFix(m.WorkFixes, name) != 0) {
-        MsgBox("There is already a fix named " + name + ".");
-        RWFixNameText.setFocus();
-        return false;
+    procedures::FeederTables tables = feederTables();
+    if (procedures::Outcome refusal = procedures::modifyWaypoint(tables, entry, change)) {
+        refuse(*refusal);
+        return;
     }
-    store::FixRecord& fix = m.WorkFixes[RwFixIndex];
-    fix.Name = name;
-    fix.TypeOfID = RwFixIDText.text();
-    if (!RWVORFIXText.text().empty()) {
-        fix.VOR = RWVORFIXText.text();
-        if (RWDistText.text() != shownDist_)
-            fix.VORDist = static_cast<float>(runtime::val(RWDistText.text()));
-        if (RWHeadingText.text() != shownHeading_)
-            fix.Heading = static_cast<float>(runtime::val(RWHeadingText.text()));
-        fix.HemLat = fix.LatDeg = fix.LatMin = fix.HemLong = fix.LongDeg = fix.LongMin = "";
-    } else if (anyFilled({&RWDDMLatText, &RWDMMLatText})) {
-        zeroIfEmpty({&RWDDMLatText, &RWDMMLatText, &RWDDMLongText, &RWDMMLongText});
-        fix.HemLat = RWNLatOption.value() ? "N" : "S";
-        fix.HemLong = RWELongOption.value() ? "E" : "W";
-        fix.LatDeg = RWDDMLatText.text();
-        fix.LatMin = RWDMMLatText.text();
-        fix.LongDeg = RWDDMLongText.text();
-        fix.LongMin = RWDMMLongText.text();
-        fix.VOR.clear();
-        fix.VORDist = 0;
-        fix.Heading = 0;
-    }
-    if (name != oldName)
-        renameFix(oldName, name);
-    return true;
-}
-
-void RunwayForm::renameFix(const std::string& from, const std::string& to) {
-    renameFixInRows(m.WorkRunways, m.WorkRunwayCount, from, to);
     for (int k = 0; k < RWWaypointList.ListCount(); ++k) {
-        const std::string text = entryText(m.WorkRunways[m.FeederStart + k]);
+        const std::string text = procedures::entryText(m.WorkRunways[m.FeederStart + k]);
         if (RWWaypointList.List(k) != text)
             RWWaypointList.setList(k, text);
     }
-    renames_.emplace_back(from, to);
 }
 
 void RunwayForm::DeleteRWWaypointCommand_Click() {
@@ -232,41 +174,33 @@ void RunwayForm::DeleteRWWaypointCommand_Click() {
         MsgBox("There is no waypoint selected.");
         return;
     }
-    RWWaypointList.RemoveItem(entry);
     ClearRWDataCommand_Click();
-    // The entry's own row: with two entries of one name, the one selected.
-    removeRows(m.WorkRunways, m.WorkRunwayCount, m.FeederStart + entry, 1);
-    // A feeder emptied this way is gone, as Delete This Feeder leaves it: an
-    // empty list could neither be saved nor left for another feeder.
-    if (RWWaypointList.ListCount() == 0)
+    procedures::FeederTables tables = feederTables();
+    const bool last = tables.entries() == 1;
+    procedures::removeWaypoint(tables, entry);
+    if (last)
         showFirstFeeder();
     else
-        CorrectFlags();
+        listFeeder();
 }
 
 void RunwayForm::RWMoveUp_Click() {
     const int i = RWWaypointList.listIndex();
-    if (i <= 0)
+    procedures::FeederTables tables = feederTables();
+    if (i < 0 || procedures::moveWaypoint(tables, i, -1))
         return;
-    const std::string text = RWWaypointList.List(i);
-    RWWaypointList.RemoveItem(i);
-    RWWaypointList.AddItem(text, i - 1);
+    listFeeder();
     RWWaypointList.setListIndex(i - 1);
-    std::swap(m.WorkRunways[m.FeederStart + i], m.WorkRunways[m.FeederStart + i - 1]);
-    CorrectFlags();
     RWWaypointList_Click();
 }
 
 void RunwayForm::RWMoveDown_Click() {
     const int i = RWWaypointList.listIndex();
-    if (i < 0 || i >= RWWaypointList.ListCount() - 1)
+    procedures::FeederTables tables = feederTables();
+    if (i < 0 || procedures::moveWaypoint(tables, i, 1))
         return;
-    const std::string text = RWWaypointList.List(i);
-    RWWaypointList.RemoveItem(i);
-    RWWaypointList.AddItem(text, i + 1);
+    listFeeder();
     RWWaypointList.setListIndex(i + 1);
-    std::swap(m.WorkRunways[m.FeederStart + i], m.WorkRunways[m.FeederStart + i + 1]);
-    CorrectFlags();
     RWWaypointList_Click();
 }
 
@@ -285,8 +219,7 @@ void RunwayForm::RWWaypointList_Click() {
     if (!row.Navaid.empty()) {
         RWAddNavText.setText(row.Navaid);
     } else if (m.Store.FixesDefined != store::False) {
-        RwFixIndex =
-            static_cast<std::int16_t>(SearchForRWFix(m.WorkFixes, RWWaypointList.List(entry)));
+        RwFixIndex = static_cast<std::int16_t>(feederTables().catalogue().find(row.FIX));
         if (RwFixIndex >= 1)
             PrintRWLatLong(RwFixIndex);
     }
@@ -297,11 +230,11 @@ void RunwayForm::PrintRWLatLong(int k) {
     ClearRWLatLongs();
     const store::FixRecord fix = m.WorkFixes[k];
     RWFixNameText.setText(fix.Name);
-    RwFixIDText.setText(shell::StripParentheses(fix.TypeOfID));
+    RwFixIDText.setText(procedures::StripParentheses(fix.TypeOfID));
     if (!fix.VOR.empty()) {
         RWVORFIXText.setText(fix.VOR);
-        RWHeadingText.setText(decimalText(fix.Heading));
-        RWDistText.setText(decimalText(fix.VORDist));
+        RWHeadingText.setText(numberText(fix.Heading));
+        RWDistText.setText(numberText(fix.VORDist));
     } else {
         RWDDMLatText.setText(fix.LatDeg);
         RWDMMLatText.setText(fix.LatMin);
@@ -310,8 +243,13 @@ void RunwayForm::PrintRWLatLong(int k) {
         (fix.HemLat == "N" ? RWNLatOption : RWSLatOption).setValue(true);
         (fix.HemLong == "W" ? RWWLongOption : RWELongOption).setValue(true);
     }
-    shownHeading_ = RWHeadingText.text();
-    shownDist_ = RWDistText.text();
+    shown_.clear();
+    for (const ui::TextBox* box :
+         {&RWFixNameText, &RwFixIDText, &RWVORFIXText, &RWHeadingText, &RWDistText, &RWDDMLatText,
+          &RWDMMLatText, &RWDDMLongText, &RWDMMLongText})
+        shown_.emplace_back(box, box->text());
+    shownNorth_ = RWNLatOption.value();
+    shownEast_ = RWELongOption.value();
 }
 
 void RunwayForm::ClearRWLatLongs() {
@@ -322,8 +260,7 @@ void RunwayForm::ClearRWLatLongs() {
         box->setText("");
         box->setEnabled(true);
     }
-    shownHeading_.clear();
-    shownDist_.clear();
+    shown_.clear();
 }
 
 void RunwayForm::ClearRWDataCommand_Click() {
@@ -339,10 +276,10 @@ void RunwayForm::ClearRWDataCommand_Click() {
 
 void RunwayForm::RwEnableUserDefinedAndNavaidSection() {
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &RWAddNavLabel, &RWAddNavText,  &RWFixNameLabel, &RWFixNameText,  &RwFixIDLabel,
-             &RwFixIDText,   &RWLatLabel,    &RWDDMLatText,   &RWDMMLatText,   &RWNLatOption,
-             &RWSLatOption,  &RWLongLabel,   &RWDDMLongText,  &RWDMMLongText,  &RWELongOption,
-             &RWWLongOption, &RWVORFIXLabel, &RWVORFIXText,   &RWHeadingLabel, &RWHeadingText,
+             &RWAddNavLabel, &RWAddNavText, &RWFixNameLabel, &RWFixNameText,  &RwFixIDLabel,
+             &RwFixIDText,   &RWLatLabel,   &RWDDMLatText,   &RWDMMLatText,   &RWNLatOption,
+             &RWSLatOption,  &RWLongLabel,  &RWDDMLongText,  &RWDMMLongText,  &RWELongOption,
+             &RWWLongOption, &RWVORFIXText, &RWVORFIXLabel,  &RWHeadingLabel, &RWHeadingText,
              &RWDistLabel,   &RWDistText})
         c->setEnabled(true);
 }

@@ -1,5 +1,7 @@
 #include "ArcScreenFixture.h"
 
+#include "procedures/EntryRules.h"
+
 namespace {
 
 using arctest::ArcScreens;
@@ -167,15 +169,36 @@ TEST_F(ArcScreens, LeavingABoxWithABadValueKeepsTheFocusThere) {
     }
 }
 
-TEST_F(ArcScreens, TransitionEditorClosedMeanwhileTakesNothing) {
+// They work on its tables: a later transfer would go to another runway.
+TEST_F(ArcScreens, ArcAndSearchCloseWithTheTransitionEditor) {
+    openArc();
+    t.user.click(arcForm.SelectNavaidCommand);
+    ASSERT_TRUE(search.isLoaded());
+    t.user.click(editor.RWOopsCommand);
+    EXPECT_FALSE(arcForm.isLoaded() || search.isLoaded());
+    EXPECT_EQ(m->ArcCounter, 1);
+}
+
+TEST_F(ArcScreens, LabelAndAltitudeFollowTheEntryRules) {
+    const std::string numbers = "Enter only numbers please.";
+    const std::vector<std::tuple<ui::TextBox*, const char*, std::string>> cases = {
+        {&arcForm.ArcText, "AB C", procedures::checkName(" ")},
+        {&arcForm.ArcText, "A\"B", procedures::checkName(" ")},
+        {&arcForm.ArcText, "ABCDEFGHIJ", procedures::checkArcLabel("ABCDEFGHIJ", 1)},
+        {&arcForm.ArcAltText, "6,000", numbers},
+        {&arcForm.ArcAltText, "FL60", numbers},
+        {&arcForm.ArcAltText, "6000ft", numbers},
+    };
     openArc();
     chooseNavaid("SEA");
-    fillIn({"90", "120", "12"});
-    t.app.dispatch([&] { editor.unload(); });
-    t.user.click(arcForm.TransferCommand);
-    EXPECT_FALSE(arcForm.isLoaded());
-    EXPECT_EQ(m->WorkFixCount, 0);
-    EXPECT_EQ(m->ArcCounter, 1);
+    for (const auto& [box, typed, message] : cases) {
+        t.user.replaceText(*box, typed);
+        t.messages.expectNotice(message);
+        t.user.click(arcForm.ArcStartText);
+        t.messages.verify();
+        EXPECT_TRUE(box->hasFocus()) << typed;
+        t.user.replaceText(*box, box == &arcForm.ArcText ? "SEA" : "");
+    }
 }
 
 TEST_F(ArcScreens, ArcIsSavedWithTheFeeder) {

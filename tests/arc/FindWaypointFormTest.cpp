@@ -30,8 +30,8 @@ TEST_F(NavaidSearchScreen, ThreeMatchesEachShowItsOwnPositionAndTheChosenIsHande
     t.user.select(search.WaypointListBox, 1);
     EXPECT_TRUE(search.AddWaypoint.enabled());
     EXPECT_EQ(search.SelectedNavaidIndex(), 2);
-    EXPECT_EQ(search.LatText.caption(), "S33 30        Latitude");
-    EXPECT_EQ(search.LongText.caption(), "E151 15        Longitude");
+    EXPECT_EQ(search.LatText.caption(), "S33 30.00     Latitude");
+    EXPECT_EQ(search.LongText.caption(), "E151 15.00     Longitude");
 
     // The selected navaid goes, whatever the search box says by then.
     t.user.replaceText(search.SearchText, "sea");
@@ -58,8 +58,8 @@ TEST_F(NavaidSearchScreen, NoMatchEmptiesTheListAndGoBackHandsNothingOver) {
     searchFor("SEA");
     EXPECT_EQ(search.SelectedNavaidIndex(), 5);
     // Minutes cut to nine characters.
-    EXPECT_EQ(search.LatText.caption(), "N47 26.121600 Latitude");
-    EXPECT_EQ(search.LongText.caption(), "W122 18.576000 Longitude");
+    EXPECT_EQ(search.LatText.caption(), "N47 26.1216   Latitude");
+    EXPECT_EQ(search.LongText.caption(), "W122 18.576    Longitude");
     t.user.click(search.GoBackCommand);
     EXPECT_FALSE(search.isLoaded());
     EXPECT_EQ(m->ArcNavaid, "");
@@ -80,6 +80,19 @@ TEST(NavaidSearch, TrimmedIdentifiersOfTheLetterGroupInTableOrder) {
     // " SEA" lies in the first letter group, which a search for SEA skips.
     EXPECT_EQ(arc::searchNavaids(navaids, "SEA"), (std::vector<std::int32_t>{7}));
     EXPECT_TRUE(arc::searchNavaids(navaids, "abc").empty());
+}
+
+// Minutes in the minutes format: no float noise, no missing zero.
+TEST(NavaidSearch, CoordinateCaptions) {
+    const struct {
+        float value;
+        const char* caption;
+    } rows[] = {{47.001f, "N47 0.06      Latitude"},
+                {-33.5f, "S33 30.00     Latitude"},
+                {47.435361f, "N47 26.1216   Latitude"},
+                {0.0f, "N0 0.00      Latitude"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(arc::coordinateCaption(row.value, 'N', 'S', " Latitude"), row.caption);
 }
 
 } // namespace

@@ -83,7 +83,7 @@ TEST_F(Flow, FeedersWithADMEArcAreSavedWithTheAirportAndReadBack) {
     user.click(search.SearchCommand);
     EXPECT_EQ(entries(search.WaypointListBox), (std::vector<std::string>{"SEA", "SEA"}));
     user.select(search.WaypointListBox, 0);
-    EXPECT_EQ(search.LatText.caption(), "N47 26.121600 Latitude");
+    EXPECT_EQ(search.LatText.caption(), "N47 26.1216   Latitude");
     user.click(search.AddWaypoint);
     EXPECT_FALSE(search.isLoaded());
     EXPECT_EQ(arcForm.ArcText.text(), "SEA");

@@ -50,7 +50,7 @@ TEST(NavaidTable, FileOutOfOrderIsSortedKeepingDuplicatesInFileOrder) {
 // still name the file and the record's line. Neighbours that agree in their
 // first eight bytes are put in order too.
 TEST(NavaidTable, FileReadInBlocksAsTheWholeText) {
-    std::string content = "\"LONGNAME2\",1,2,3\n\"LONGNAME12\",1,2,3\r\n";
+    std::string content = "\xEF\xBB\xBF\"LONGNAME2\",1,2,3\n\"LONGNAME12\",1,2,3\r\n";
     for (int i = 0; i < 9000; ++i) {
         content += "\"N" + std::to_string(10000 + i) + "\"," + std::to_string(i) + ".25,-1.5,0\r\n";
         if (i == 7000)

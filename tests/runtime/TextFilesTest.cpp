@@ -31,7 +31,9 @@ int errorNumberOf(const auto& action) {
 } // namespace
 
 TEST(LineReader, EveryLineEndingEndsALine) {
-    LineReader reader("a\r\nb\rc\nd\r\n\r\ne");
+    // A byte-order mark before the first line is no part of it.
+    LineReader reader("\xEF\xBB\xBF"
+                      "a\r\nb\rc\nd\r\n\r\ne");
     std::vector<std::string> lines;
     while (!reader.atEnd())
         lines.push_back(reader.readLine());

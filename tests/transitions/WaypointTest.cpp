@@ -242,18 +242,26 @@ TEST_F(Waypoints, ARenamedFixCarriesItsNameEverywhere) {
     EXPECT_EQ(editor.WaypointList.List(2), "COYLB");
 }
 
-TEST_F(Waypoints, ModifyKeepsABearingTheBoxCannotShowWhole) {
-    const store::FixRecord arcPoint{
-        .Name = "SEA1", .VOR = "SEA", .VORDist = 12, .Heading = 112.5f, .IsArcPoint = T};
+// A box shows what it can: a five-letter VOR, a bearing with decimals, a
+// twelve-letter name and an ID in parentheses stay as stored when only the
+// altitude changes.
+TEST_F(Waypoints, ModifyKeepsWhatTheBoxesCannotShowWhole) {
+    const store::FixRecord arcPoint{.TypeOfID = "(CF)",
+                                    .Name = "LONGFIXNAME1",
+                                    .VOR = "SEATL",
+                                    .VORDist = 12,
+                                    .Heading = 112.5f,
+                                    .IsArcPoint = T};
     m->Store.Fixes[++m->Store.FixCount] = arcPoint;
-    m->Store.Runways[2].FIX = "SEA1";
+    m->Store.Runways[2].FIX = arcPoint.Name;
     user.click(form.RWOopsCommand);
     open("16L");
     user.select(form.RWWaypointList, 1);
-    EXPECT_EQ(form.RWHeadingText.text(), "112");
+    EXPECT_EQ(form.RWHeadingText.text() + form.RWVORFIXText.text(), "112SEA");
     user.replaceText(form.RWAlt1Text, "4500");
     user.click(form.ModifyRWWaypointCommand);
-    EXPECT_EQ(workFix("SEA1"), arcPoint);
+    EXPECT_EQ(workFix(arcPoint.Name), arcPoint);
+    EXPECT_EQ(m->WorkRunways[2], fixRow("16L", arcPoint.Name, "4500"));
 }
 
 } // namespace

@@ -66,7 +66,7 @@ private slots:
 
         const QRect second = results->visualItemRect(results->item(1));
         QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(h.widget<QLabel>(h.search.LatText)->text(), QString("S33 30        Latitude"));
+        QCOMPARE(h.widget<QLabel>(h.search.LatText)->text(), QString("S33 30.00     Latitude"));
 
         QTest::mouseClick(h.widget<QPushButton>(h.search.AddWaypoint), Qt::LeftButton);
         QVERIFY(!searchWindow->isVisible());

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-// The runway transition table as the transition editor walks it: rows
-// 1..count, one contiguous group per runway, each group a run of feeders.
-// A feeder ends after its EOP row or before a FROM row that starts the next.
-namespace transitions {
+// The runway transition table as the feeder edits walk it: rows 1..count,
+// one contiguous group per runway, each group a run of feeders. A feeder
+// ends after its EOP row or before a FROM row that starts the next.
+namespace procedures {
 
 // First row among 1..count whose ID is `runway`, or 0.
 int findRunwayGroup(const store::RunwayTable& rows, int count, std::string_view runway);
@@ -37,20 +37,9 @@ void removeRows(store::RunwayTable& rows, std::int16_t& count, int first, int n)
 // flags of the rows between are cleared.
 void setFeederFlags(store::RunwayTable& rows, int start, int n);
 
-// The airport file keeps one final fix per runway, the end of its first
-// feeder; a later feeder that ends elsewhere would lose its last waypoint
-// when written. This gives each such feeder a copy of the final fix as its
-// end row. Returns the rows added, or -1 (nothing changed) when they would
-// not fit in the table.
-int closeFeedersAtFinalFix(store::RunwayTable& rows, std::int16_t& count, int first);
-
-// Row of `fixes` named `name`, searching up to the first unnamed row (the
-// last row of the table included); 0 when none.
-int SearchForRWFix(const store::FixTable& fixes, std::string_view name);
-
 // Gives every row among 1..count that names fix `from` the name `to`;
 // returns how many changed.
 int renameFixInRows(store::RunwayTable& rows, int count, const std::string& from,
                     const std::string& to);
 
-} // namespace transitions
+} // namespace procedures

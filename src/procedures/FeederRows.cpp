@@ -1,9 +1,8 @@
-#include "transitions/RunwayRows.h"
+#include "procedures/FeederRows.h"
 
 #include <utility>
-#include <vector>
 
-namespace transitions {
+namespace procedures {
 
 using store::RunwayTable;
 using store::RunwayWaypoint;
@@ -75,16 +74,6 @@ void setFeederFlags(RunwayTable& rows, int start, int n) {
     rows[start + n - 1].EOP = store::True;
 }
 
-int SearchForRWFix(const store::FixTable& fixes, std::string_view name) {
-    for (int i = 1; i <= store::FixTable::capacity; ++i) {
-        if (fixes[i].Name.empty())
-            return 0;
-        if (fixes[i].Name == name)
-            return i;
-    }
-    return 0;
-}
-
 int renameFixInRows(RunwayTable& rows, int count, const std::string& from, const std::string& to) {
     int changed = 0;
     for (int i = 1; inTable(i, count); ++i)
@@ -95,32 +84,4 @@ int renameFixInRows(RunwayTable& rows, int count, const std::string& from, const
     return changed;
 }
 
-int closeFeedersAtFinalFix(RunwayTable& rows, std::int16_t& count, int first) {
-    const int firstLength = feederLength(rows, count, first);
-    if (firstLength == 0)
-        return 0;
-    const RunwayWaypoint finalFix = rows[first + firstLength - 1];
-    const auto endsAtFinalFix = [&](const RunwayWaypoint& row) {
-        return row.FIX == finalFix.FIX && row.Navaid == finalFix.Navaid;
-    };
-    std::vector<int> open;
-    for (int start = first + firstLength; inTable(start, count) && rows[start].ID == finalFix.ID;) {
-        const int n = feederLength(rows, count, start);
-        if (!endsAtFinalFix(rows[start + n - 1]))
-            open.push_back(start + n - 1);
-        start += n;
-    }
-    if (count + static_cast<int>(open.size()) > RunwayTable::capacity)
-        return -1;
-    // From the end, so that the rows still to be closed keep their places.
-    for (auto it = open.rbegin(); it != open.rend(); ++it) {
-        RunwayWaypoint end = finalFix;
-        end.FROM = store::False;
-        end.EOP = store::True;
-        rows[*it].EOP = store::False;
-        insertRow(rows, count, *it + 1, std::move(end));
-    }
-    return static_cast<int>(open.size());
-}
-
-} // namespace transitions
+} // namespace procedures

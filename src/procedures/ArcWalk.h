@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace arc {
+namespace procedures {
 
 enum class Turn { Left, Right };
 
@@ -57,4 +57,4 @@ std::vector<ArcPoint> walkArc(const ArcInput& input, std::int64_t maxPoints);
 // The radial as a fix stores it: one decimal, a half to the even neighbour.
 float storedHeading(float radial);
 
-} // namespace arc
+} // namespace procedures

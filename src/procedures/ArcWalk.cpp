@@ -1,8 +1,8 @@
-#include "arc/ArcWalk.h"
+#include "procedures/ArcWalk.h"
 
 #include <cmath>
 
-namespace arc {
+namespace procedures {
 
 namespace {
 
@@ -97,4 +97,4 @@ float storedHeading(float radial) {
     return static_cast<float>(std::nearbyint(static_cast<double>(radial) * 10) / 10);
 }
 
-} // namespace arc
+} // namespace procedures
