@@ -178,6 +178,14 @@ const Case Cases[] = {
      "There is already a fix named ARVAD.", Field::FixName},
     {"FixRenamed", [](Airfield& a) { return changeFix(*a.store, 1, "HAROX", a.store->Fixes[1]); },
      "", Field::None, "SID A RNW 09 NAVAID SEA FIX HAROX 5000\r\n"},
+    // A SID keeps its runways on its first row and its end on its last; a
+    // STAR its count on its first.
+    {"FirstSIDLegRemoved", [](Airfield& a) { return removeSIDLeg(a.tables(), SidA, 0); }, "",
+     Field::None, "SID A RNW 09 FIX HAROB 5000\r\nSID B"},
+    {"LastSIDLegRemoved", [](Airfield& a) { return removeSIDLeg(a.tables(), SidA, 1); }, "",
+     Field::None, "SID A RNW 09 NAVAID SEA\r\nSID B"},
+    {"FirstSTARLegRemoved", [](Airfield& a) { return removeSTARLeg(a.tables(), Star1, 0); }, "",
+     Field::None, "STAR S1 FIX HAROB RNW 09\r\nSTAR S2"},
     // An on-heading leg is stored in the rows the file gives back: one with
     // its not-before distance and the point it flies to, two without.
     {"OnHeadingWithDistanceToANavaid",
