@@ -38,6 +38,15 @@ Outcome checkLegsKeptApart(const std::vector<const store::SIDWaypoint*>& legs) {
     return std::nullopt;
 }
 
+// A SID leaving the table must not put two SIDs of one name side by side.
+Outcome checkNeighboursApart(const store::SIDTable& sids, ProcedureAt sid) {
+    const std::string& before = sids.rowOrEmpty(sid.start - 1).Name;
+    if (sid.start > 1 && !before.empty() && before == sids.rowOrEmpty(sid.start + sid.legs).Name)
+        return refused("Deleting this SID would put the two SIDs named " + before +
+                       " side by side,\r\nand the airport file would join them into one SID.");
+    return std::nullopt;
+}
+
 std::vector<const store::SIDWaypoint*> legsOf(const store::SIDTable& sids, ProcedureAt sid) {
     std::vector<const store::SIDWaypoint*> legs;
     for (int r = sid.start; r < sid.start + sid.legs; ++r)
@@ -167,6 +176,9 @@ Outcome removeSIDLeg(ProcedureTables t, ProcedureAt sid, int line) {
     after.erase(after.begin() + line);
     if (Outcome bad = checkLegsKeptApart(after))
         return bad;
+    if (sid.legs == 1)
+        if (Outcome bad = checkNeighboursApart(sids, sid))
+            return bad;
     const bool more = sid.legs > 1;
     if (more && sids[row].EndOfRunway != store::False)
         sids[row - 1].EndOfRunway = store::True;
@@ -287,10 +299,8 @@ Outcome removeSID(ProcedureTables t, ProcedureAt sid) {
     const int used = rows::sidRows(t.counters);
     if (!rows::fits(sid, used) || sid.legs < 1)
         return refused(NoSuchProcedure);
-    const std::string& before = sids.rowOrEmpty(sid.start - 1).Name;
-    if (sid.start > 1 && !before.empty() && before == sids.rowOrEmpty(sid.start + sid.legs).Name)
-        return refused("Deleting this SID would put the two SIDs named " + before +
-                       " side by side,\r\nand the airport file would join them into one SID.");
+    if (Outcome bad = checkNeighboursApart(sids, sid))
+        return bad;
     rows::close(sids, sid.start, sid.legs, used);
     const int left = used - sid.legs;
     // An emptied table reads as one that never had a SID.

@@ -130,6 +130,14 @@ const Case Cases[] = {
      },
      "The SID next to this one is also named B.\r\nPlease choose another name.",
      Field::ProcedureName},
+    // Its only leg deleted, a SID between two of one name would join them.
+    {"OnlyLegBetweenSIDsOfOneName",
+     [](Airfield& a) {
+         addSIDLeg(a.tables(), {4, 0}, "A", {"09"}, navaid("HQM"));
+         a.built();
+         return removeSIDLeg(a.tables(), SidB, 0);
+     },
+     "join them into one SID", Field::None},
     {"SIDNamedWithATab", [](Airfield& a) { return renameSID(a.tables(), SidA, "A\t1"); },
      "cannot hold", Field::ProcedureName},
     {"STARNamedWithASpace", [](Airfield& a) { return renameSTAR(a.tables(), Star1, "S 1"); },
