@@ -2,8 +2,8 @@
 // box is left, and the routines that empty groups of boxes.
 #include "editor/ModifyProcedure.h"
 
+#include "procedures/EntryRules.h"
 #include "runtime/Text.h"
-#include "shell/EntryChecks.h"
 
 namespace editor {
 
@@ -30,7 +30,8 @@ bool passes(ModifyProcedure& form, ui::TextBox& box, const std::string& refusal)
 }
 
 // The minutes box keeps its rewritten text whether or not it is refused.
-void checkMinutes(ModifyProcedure& form, ui::TextBox& minutes, const shell::MinutesCheck& check) {
+void checkMinutes(ModifyProcedure& form, ui::TextBox& minutes,
+                  const procedures::MinutesCheck& check) {
     if (minutes.text().empty())
         return;
     minutes.setText(check.text);
@@ -64,54 +65,54 @@ void ModifyProcedure::HeadingText_KeyPress(int& KeyAscii) {
 }
 
 void ModifyProcedure::FixIDText_LostFocus() {
-    if (!passes(*this, FixIDText, shell::checkName(FixIDText.text())))
+    if (!passes(*this, FixIDText, procedures::checkName(FixIDText.text())))
         return;
     upperCase(FixIDText);
 }
 
 void ModifyProcedure::VORFIXText_LostFocus() {
-    if (!passes(*this, VORFIXText, shell::checkName(VORFIXText.text())))
+    if (!passes(*this, VORFIXText, procedures::checkName(VORFIXText.text())))
         return;
     upperCase(VORFIXText);
 }
 
 void ModifyProcedure::Alt1Text_LostFocus() {
-    passes(*this, Alt1Text, shell::checkNumber(Alt1Text.text()));
+    passes(*this, Alt1Text, procedures::checkNumber(Alt1Text.text()));
 }
 
 void ModifyProcedure::DistText_LostFocus() {
-    passes(*this, DistText, shell::checkNumber(DistText.text()));
+    passes(*this, DistText, procedures::checkNumber(DistText.text()));
 }
 
 void ModifyProcedure::OnHeadAltText_LostFocus() {
-    passes(*this, OnHeadAltText, shell::checkNumber(OnHeadAltText.text()));
+    passes(*this, OnHeadAltText, procedures::checkNumber(OnHeadAltText.text()));
 }
 
 void ModifyProcedure::HeadingText_LostFocus() {
-    passes(*this, HeadingText, shell::checkHeading(HeadingText.text()));
+    passes(*this, HeadingText, procedures::checkHeading(HeadingText.text()));
 }
 
 void ModifyProcedure::DDMLatText_LostFocus() {
-    passes(*this, DDMLatText, shell::checkLatitudeDegrees(DDMLatText.text()));
+    passes(*this, DDMLatText, procedures::checkLatitudeDegrees(DDMLatText.text()));
 }
 
 void ModifyProcedure::DDMLongText_LostFocus() {
-    passes(*this, DDMLongText, shell::checkLongitudeDegrees(DDMLongText.text()));
+    passes(*this, DDMLongText, procedures::checkLongitudeDegrees(DDMLongText.text()));
 }
 
 void ModifyProcedure::DMMLatText_LostFocus() {
     checkMinutes(*this, DMMLatText,
-                 shell::checkLatitudeMinutes(DMMLatText.text(), DDMLatText.text()));
+                 procedures::checkLatitudeMinutes(DMMLatText.text(), DDMLatText.text()));
 }
 
 void ModifyProcedure::DMMLongText_LostFocus() {
     checkMinutes(*this, DMMLongText,
-                 shell::checkLongitudeMinutes(DMMLongText.text(), DDMLongText.text()));
+                 procedures::checkLongitudeMinutes(DMMLongText.text(), DDMLongText.text()));
 }
 
 void ModifyProcedure::OnHeadDistText_LostFocus() {
     const std::string& text = OnHeadDistText.text();
-    if (text.empty() || !passes(*this, OnHeadDistText, shell::checkNumber(text)))
+    if (text.empty() || !passes(*this, OnHeadDistText, procedures::checkNumber(text)))
         return;
     if (OnHeadAltText.text().empty()) {
         MsgBox("There must be an ONHDG Altitude if there is an ONHDG Distance.");
@@ -121,7 +122,7 @@ void ModifyProcedure::OnHeadDistText_LostFocus() {
 
 void ModifyProcedure::InterceptHeadingText_LostFocus() {
     const std::string& text = InterceptHeadingText.text();
-    if (text.empty() || !passes(*this, InterceptHeadingText, shell::checkHeading(text)))
+    if (text.empty() || !passes(*this, InterceptHeadingText, procedures::checkHeading(text)))
         return;
     if (AddNavText.text().empty() && FixNameText.text().empty()) {
         MsgBox(
@@ -145,7 +146,7 @@ void ModifyProcedure::BlankAltVorBoxes() {
 }
 
 std::string ModifyProcedure::StripParentheses(const std::string& text) {
-    return shell::StripParentheses(text);
+    return procedures::StripParentheses(text);
 }
 
 } // namespace editor

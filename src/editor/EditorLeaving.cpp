@@ -32,7 +32,8 @@ bool ModifyProcedure::hasUnsavedChanges() const {
     if (isSTARMode()) {
         name = m.Store.STARs.rowOrEmpty(m.ProcedureStart).Name;
         for (int slot = 1; slot <= 8; ++slot)
-            stored.push_back(m.Store.STARRunways.cellOrEmpty(m.Counters.STARNumber, slot));
+            stored.push_back(m.Store.STARRunways.cellOrEmpty(
+                procedures::starNumberAt(m.Store, m.ProcedureStart), slot));
     } else {
         const store::SIDWaypoint& first = m.Store.SIDs.rowOrEmpty(m.ProcedureStart);
         name = first.Name;
@@ -61,13 +62,7 @@ void ModifyProcedure::OopsCommand_Click() {
     if (ui::Form* menu = app().findForm("InitialLoad"))
         menu->show();
     m.TypedICAO.clear();
-    store::ClearArrays(m.Store);
-    // Emptied tables with counters that still count rows would not be the
-    // empty airport they are.
-    m.Counters.STARRowCount = 0;
-    m.Counters.SIDRowNext = 0;
-    m.Store.FixCount = 0;
-    m.Store.RunwayCount = 0;
+    procedures::clearTables(tables());
     unload();
 }
 

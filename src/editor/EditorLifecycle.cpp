@@ -1,8 +1,8 @@
 #include "editor/ModifyProcedure.h"
 
+#include "procedures/EntryRules.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Text.h"
-#include "shell/EntryChecks.h"
 #include "store/AirportReader.h"
 
 #include <filesystem>
@@ -24,18 +24,9 @@ void showForm(ui::App& app, std::string_view name) {
 } // namespace
 
 void ModifyProcedure::Form_Load() {
-    store::ClearArrays(m.Store);
+    procedures::clearTables(tables());
     hideForm(app(), "InitialLoad");
     FreshForm();
-
-    // The counters and fix count are reset too: tables emptied under
-    // counters left from the last airport would put the first new row after
-    // a gap, where no walk of the table finds it.
-    m.Counters = store::ProcedureCounters{};
-    m.Counters.STARNumber = 1;
-    m.Store.FixCount = 0;
-    m.Store.RunwayCount = 0;
-    m.Store.FixesDefined = store::False;
     CurrentSID = 1;
     CurrentSTAR = 1;
     m.ProcedureStart = 1;
@@ -62,7 +53,8 @@ void ModifyProcedure::Form_Load() {
         setCaption("Create a Departure Procedure");
         AptNameText.setEnabled(true);
         ProcedureNameText.setEnabled(true);
-        m.Counters.SIDCount = 1;
+        int number = 0;
+        procedures::beginSID(tables(), number);
         WaypointList.Clear();
         NextProcedureCommand.setEnabled(false);
         DeleteProcedureCommand.setEnabled(false);
@@ -70,7 +62,8 @@ void ModifyProcedure::Form_Load() {
         setCaption("Create a Standard Terminal Arrival Procedure");
         AptNameText.setEnabled(true);
         ProcedureNameText.setEnabled(true);
-        m.Counters.STARCount = 1;
+        int number = 0;
+        procedures::beginSTAR(tables(), number);
         WaypointList.Clear();
         coverInterceptONHDG(true);
         NextProcedureCommand.setEnabled(false);
@@ -104,7 +97,6 @@ void ModifyProcedure::Form_Load() {
         OpenedFile = m.DataFolder / m.AirportFileName;
         OpenedICAO = SavedICAO;
         m.ProcedureStart = 1;
-        m.Counters.STARNumber = 1;
         if (mode == "S")
             setCounterLabel(CurrentSTAR, m.Counters.STARCount);
         else
@@ -165,25 +157,18 @@ void ModifyProcedure::ProcedureNameText_KeyPress(int& KeyAscii) {
 }
 
 void ModifyProcedure::ProcedureNameText_LostFocus() {
-    if (const std::string refusal = shell::checkName(ProcedureNameText.text()); !refusal.empty()) {
+    if (const std::string refusal = procedures::checkName(ProcedureNameText.text());
+        !refusal.empty()) {
         refuse(ProcedureNameText, refusal);
         return;
     }
     ProcedureNameText.setText(runtime::toUpper(ProcedureNameText.text()));
-    // The file keeps a SID's rows together by name: two neighbouring SIDs
-    // of one name would be written, and read back, as one.
-    if (isSIDMode() && !ProcedureNameText.text().empty()) {
-        const auto& sids = m.Store.SIDs;
-        const int first = m.ProcedureStart;
-        const int after = first + WaypointList.ListCount();
-        const std::string& name = ProcedureNameText.text();
-        if ((first > 1 && sids.rowOrEmpty(first - 1).Name == name) ||
-            (WaypointList.ListCount() > 0 && sids.rowOrEmpty(after).Name == name)) {
-            refuse(ProcedureNameText, "The SID next to this one is also named " + name + "." +
-                                          "\r\n" + "Please choose another name.");
-            return;
-        }
-    }
+    // The procedure on screen takes the name at once; a SID without legs
+    // is only checked against the SIDs beside its place.
+    const std::string& name = ProcedureNameText.text();
+    if (!name.empty() && !made(isSTARMode() ? procedures::renameSTAR(tables(), onScreen(), name)
+                                            : procedures::renameSID(tables(), onScreen(), name)))
+        return;
     if ((m.Store.SIDs[1].Name.empty() && m.EditMode == "E") ||
         (m.Store.STARs[1].Name.empty() && m.EditMode == "T"))
         m.ProcedureStart = 1;

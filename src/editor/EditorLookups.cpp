@@ -3,10 +3,10 @@
 #include "editor/ModifyProcedure.h"
 #include "editor/WaypointRows.h"
 
+#include "procedures/EntryRules.h"
 #include "reference/FixLookup.h"
 #include "reference/NavaidLookup.h"
 #include "runtime/Text.h"
-#include "shell/EntryChecks.h"
 
 namespace editor {
 
@@ -43,14 +43,11 @@ void ModifyProcedure::FixNameText_KeyPress(int& KeyAscii) {
 // Waypoint List", after the same checks that command makes, so no row is
 // written without a procedure name or beyond the table.
 void ModifyProcedure::addKnownFixAtOnce() {
-    if (!waypointIdentityGiven() || !roomForWaypoint(false))
+    if (!waypointIdentityGiven())
         return;
-    const int row = m.ProcedureStart + WaypointList.ListCount();
-    if (!(isSTARMode() ? AddSTARWaypoint() : AddSIDWaypoint()))
+    if (!addLeg({}))
         return;
     BlankAltVorBoxes();
-    WaypointList.AddItem(isSTARMode() ? starLineText(m.Store.STARs[row])
-                                      : sidLineText(m.Store.SIDs[row]));
     for (ui::TextBox* box : {&FixNameText, &InterceptHeadingText, &OnHeadAltText, &OnHeadDistText})
         box->setText("");
     FixNameText.setFocus();
@@ -60,7 +57,7 @@ void ModifyProcedure::AddNavText_LostFocus() {
     m.UseWorkFixes = store::False;
     if (AddNavText.text().empty())
         return;
-    if (const std::string refusal = shell::checkName(AddNavText.text()); !refusal.empty()) {
+    if (const std::string refusal = procedures::checkName(AddNavText.text()); !refusal.empty()) {
         refuse(AddNavText, refusal);
         return;
     }
@@ -101,7 +98,7 @@ void ModifyProcedure::AddNavText_LostFocus() {
 void ModifyProcedure::FixNameText_LostFocus() {
     if (FixNameText.text().empty())
         return;
-    if (const std::string refusal = shell::checkName(FixNameText.text()); !refusal.empty()) {
+    if (const std::string refusal = procedures::checkName(FixNameText.text()); !refusal.empty()) {
         refuse(FixNameText, refusal);
         return;
     }

@@ -35,8 +35,9 @@ void ModifyProcedure::LoadWaypointList() {
                 return;
             }
             m.EditMode = "T";
-            counters.STARCount = 1;
-            setCounterLabel(1, 1);
+            int number = 0;
+            procedures::beginSTAR(tables(), number);
+            setCounterLabel(number, number);
         }
         ProcedureNameText.setText(first.Name);
         AptNameText.setVisible(true);
@@ -153,8 +154,9 @@ void ModifyProcedure::NextProcedureCommand_Click() {
         mode = "D";
     }
 
+    if (!storeProcedureOnScreen())
+        return;
     if (mode == "S") {
-        SaveRunways(CurrentSTAR);
         const auto& stars = m.Store.STARs;
         const int next = m.ProcedureStart + stars.rowOrEmpty(m.ProcedureStart).Elements;
         if (next > m.ProcedureStart && !stars.rowOrEmpty(next).Name.empty()) {
@@ -163,16 +165,14 @@ void ModifyProcedure::NextProcedureCommand_Click() {
         } else {
             m.ProcedureStart = 1;
             CurrentSTAR = 1;
-            counters.STARNumber = 0;
         }
         setCounterLabel(CurrentSTAR, counters.STARCount);
-        ++counters.STARNumber;
         LoadWaypointList();
         PrintRunways();
         BlankAltVorBoxes();
     } else if (mode == "D") {
         AddNavText.setText("");
-        SaveSIDRunways(m.ProcedureStart);
+        SaveSIDRunways();
         HideRw2to8();
         OnHeadAltText.setText("");
         OnHeadDistText.setText("");
@@ -191,10 +191,8 @@ void ModifyProcedure::NextProcedureCommand_Click() {
         } else {
             m.ProcedureStart = 1;
             CurrentSID = 1;
-            counters.STARNumber = 0;
         }
         setCounterLabel(CurrentSID, counters.SIDCount);
-        ++counters.STARNumber;
         LoadWaypointList();
         BlankAltVorBoxes();
     }
@@ -225,42 +223,32 @@ void ModifyProcedure::AddAnotherProcedureCommand_Click() {
             RwText1.setFocus();
             return;
         }
-        if (counters.STARCount >= store::STARLimit) {
-            ShowTableFull("STARs", store::STARLimit, "STARs");
-            return;
-        }
-        if (counters.STARRowCount >= store::STARCapacity) {
-            ShowTableFull("STARs", store::STARCapacity, "rows");
-            return;
-        }
         // Runway boxes edited since the last waypoint would be lost.
-        SaveRunways(counters.STARNumber);
-        counters.STARNumber = static_cast<std::int16_t>(counters.STARCount + 1);
+        int number = 0;
+        if (!storeProcedureOnScreen() || !made(procedures::beginSTAR(tables(), number)))
+            return;
         HideRw2to8();
         m.ProcedureStart = static_cast<std::int16_t>(counters.STARRowCount + 1);
         FreshForm();
         RwText1.setText("");
         AptNameText.setText(SavedICAO);
         ProcedureNameText.setEnabled(true);
-        ++counters.STARCount;
-        CurrentSTAR = counters.STARNumber;
-        setCounterLabel(counters.STARNumber, counters.STARNumber);
+        CurrentSTAR = static_cast<std::int16_t>(number);
+        setCounterLabel(number, number);
         WaypointList.Clear();
     } else {
-        if (counters.SIDRowNext > store::SIDCapacity) {
-            ShowTableFull("SIDs", store::SIDCapacity, "rows");
+        int number = 0;
+        if (!storeProcedureOnScreen() || !made(procedures::beginSID(tables(), number)) ||
+            !SaveSIDRunways())
             return;
-        }
-        SaveSIDRunways(m.ProcedureStart);
         HideRw2to8();
         FreshForm();
         m.ProcedureStart = counters.SIDRowNext;
         ProcedureNameText.setEnabled(true);
         DeleteWaypointCommand.setEnabled(false);
         ModifyWaypointCommand.setEnabled(false);
-        ++counters.SIDCount;
-        CurrentSID = counters.SIDCount;
-        setCounterLabel(counters.SIDCount, counters.SIDCount);
+        CurrentSID = static_cast<std::int16_t>(number);
+        setCounterLabel(number, number);
         AptNameText.setEnabled(false);
         AptNameText.setText(SavedICAO);
         RwText1.setText("");
@@ -272,77 +260,42 @@ void ModifyProcedure::AddAnotherProcedureCommand_Click() {
 }
 
 void ModifyProcedure::DeleteProcedureCommand_Click() {
-    if (WaypointList.ListCount() == 0)
+    if (WaypointList.ListCount() == 0 || (m.EditMode != "D" && m.EditMode != "S"))
         return;
+    const bool star = m.EditMode == "S";
+    const procedures::ProcedureAt at = onScreen();
+    if (!made(star ? procedures::removeSTAR(tables(), at) : procedures::removeSID(tables(), at)))
+        return;
+    WaypointList.Clear();
+    HideRw2to8();
+    Alt1Text.setText("");
+    ClearLatLongs();
     auto& counters = m.Counters;
-    const int start = m.ProcedureStart;
-
-    if (m.EditMode == "D") {
-        auto& sids = m.Store.SIDs;
-        int last = 0;
-        for (int row = start; row < counters.SIDRowNext && sids.fits(row); ++row) {
-            if (sids[row].EndOfRunway != store::False) {
-                last = row;
-                break;
-            }
-        }
-        if (last == 0)
-            last = counters.SIDRowNext - 1;
-        const int length = last - start + 1;
-        if (length < 1)
-            return;
-        const std::string& before = sids.rowOrEmpty(start - 1).Name;
-        if (start > 1 && !before.empty() && before == sids.rowOrEmpty(last + 1).Name) {
-            MsgBox("Deleting this SID would put the two SIDs named " + before + " side by side," +
-                   CRLF + "and the airport file would join them into one SID.");
-            return;
-        }
-        --counters.SIDCount;
-        const bool wasLast = last == counters.SIDRowNext - 1;
-        for (int k = start; k <= counters.SIDRowNext - 1 && sids.fits(k); ++k)
-            sids[k] = sids.rowOrEmpty(k + length);
-        counters.SIDRowNext = static_cast<std::int16_t>(counters.SIDRowNext - length);
-        // An emptied table reads as one that never had a SID.
-        if (counters.SIDRowNext <= 1)
-            counters.SIDRowNext = 0;
-        if (wasLast) {
-            WaypointList.Clear();
-            m.ProcedureStart = 1;
-            counters.STARNumber = 1;
-            CurrentSID = 1;
-        }
-        // The next SID's runways replace these; none of these may stay behind.
-        HideRw2to8();
-        setCounterLabel(CurrentSID, counters.SIDCount);
-    } else if (m.EditMode == "S") {
-        auto& stars = m.Store.STARs;
-        const int length = stars.rowOrEmpty(start).Elements;
-        if (length < 1)
-            return;
-        --counters.STARCount;
-        const int n = counters.STARNumber;
-        const bool wasLast = start + length - 1 == counters.STARRowCount;
-        for (int k = start; k <= counters.STARRowCount && stars.fits(k); ++k)
-            stars[k] = stars.rowOrEmpty(k + length);
-        counters.STARRowCount = static_cast<std::int16_t>(counters.STARRowCount - length);
-        auto& grid = m.Store.STARRunways;
-        for (int star = n; store::STARRunwayGrid::fits(star, 1); ++star) {
-            for (int slot = 1; slot <= store::RunwaysPerSTAR; ++slot)
-                grid(star, slot) = grid.cellOrEmpty(star + 1, slot);
-            if (grid(star, 1).empty())
-                break;
-        }
-        if (wasLast) {
-            m.ProcedureStart = 1;
-            counters.STARNumber = 1;
+    if (procedureRows() == 0) {
+        // The airport may go without this kind of procedure: saving writes
+        // the section empty.
+        ProcedureNameText.setText("");
+        RwText1.setText("");
+        m.ProcedureStart = 1;
+        setCounterLabel(0, 0);
+        MsgBox(std::string("The last ") + (star ? "STAR" : "SID") + " is deleted." + CRLF +
+               "Save All Procedures writes the airport without " + (star ? "STARs." : "SIDs."));
+        return;
+    }
+    if (m.ProcedureStart > procedureRows()) {
+        m.ProcedureStart = 1;
+        if (star)
             CurrentSTAR = 1;
-        }
-        PrintRunways();
-        Alt1Text.setText("");
-        ClearLatLongs();
-        setCounterLabel(CurrentSTAR, counters.STARCount);
+        else
+            CurrentSID = 1;
     }
     LoadWaypointList();
+    if (star) {
+        PrintRunways();
+        setCounterLabel(CurrentSTAR, counters.STARCount);
+    } else {
+        setCounterLabel(CurrentSID, counters.SIDCount);
+    }
 }
 
 } // namespace editor

@@ -1,30 +1,13 @@
 #include "editor/ModifyProcedure.h"
 
+#include "procedures/EntryRules.h"
 #include "runtime/Numbers.h"
 #include "runtime/Text.h"
 
-#include <vector>
-
 namespace editor {
 
-namespace {
-bool inRunwayRange(std::string_view number) {
-    if (!runtime::isNumeric(number))
-        return false;
-    const double v = runtime::val(number);
-    return v >= 0 && v <= 36;
-}
-} // namespace
-
 bool ModifyProcedure::IsValidRunwayNumber(const std::string& text) {
-    if (text.empty())
-        return false;
-    if (runtime::isNumeric(text))
-        return inRunwayRange(text);
-    const char side = runtime::toUpper(text.substr(text.size() - 1))[0];
-    if (side != 'L' && side != 'R' && side != 'C')
-        return false;
-    return inRunwayRange(std::string_view(text).substr(0, text.size() - 1));
+    return procedures::isRunwayDesignator(text);
 }
 
 std::string ModifyProcedure::CheckForZero(const std::string& text) {
@@ -64,58 +47,44 @@ void ModifyProcedure::PrintRunways() {
     RwText1.setVisible(false);
     HideRw2to8();
     RwText1.setText("");
-    auto& counters = m.Counters;
     const auto& grid = m.Store.STARRunways;
-    counters.STARRunwaySlot = 1;
+    const int number = procedures::starNumberAt(m.Store, m.ProcedureStart);
+    int slot = 1;
     do {
-        const int slot = counters.STARRunwaySlot;
-        if (slot >= 1 && slot <= 8) {
+        if (slot <= 8) {
             ui::TextBox& box = runwayBox(slot);
             box.setVisible(true);
-            box.setText(grid.cellOrEmpty(counters.STARNumber, slot));
+            box.setText(grid.cellOrEmpty(number, slot));
             // Red whenever the runway has no transition, also here.
             const bool red = !box.text().empty() && !RunwayDefined(box.text());
             box.setForeColor(red ? ui::colors::Red : ui::colors::ButtonText);
         }
-        ++counters.STARRunwaySlot;
-    } while (!grid.cellOrEmpty(counters.STARNumber, counters.STARRunwaySlot).empty());
+        ++slot;
+    } while (!grid.cellOrEmpty(number, slot).empty());
 }
 
-namespace {
-// The runways of the boxes without the gaps: the writer ends a runway list
-// at its first empty slot, so a runway after an emptied box would be lost.
-std::vector<std::string> filledRunways(ModifyProcedure& editor) {
-    std::vector<std::string> runways;
-    for (int k = 1; k <= 8; ++k)
-        if (!editor.runwayBox(k).text().empty())
-            runways.push_back(editor.runwayBox(k).text());
-    return runways;
-}
-} // namespace
-
-void ModifyProcedure::SaveRunways(int star) {
-    if (!store::STARRunwayGrid::fits(star, 1))
-        return;
-    const std::vector<std::string> runways = filledRunways(*this);
-    auto& grid = m.Store.STARRunways;
-    // With every box empty, slot 1 keeps its runway.
-    if (!runways.empty())
-        grid(star, 1) = runways[0];
-    for (int slot = 2; slot <= 8; ++slot)
-        grid(star, slot) =
-            static_cast<std::size_t>(slot) <= runways.size() ? runways[slot - 1] : "";
+bool ModifyProcedure::SaveRunways() {
+    return made(procedures::setSTARRunways(tables(), onScreen(), runwayTexts()));
 }
 
-void ModifyProcedure::SaveSIDRunways(int row) {
-    if (store::SIDTable::fits(row)) {
-        const std::vector<std::string> runways = filledRunways(*this);
-        store::SIDWaypoint& sid = m.Store.SIDs[row];
-        for (int slot = 1; slot <= 8; ++slot)
-            sid.runway(slot) =
-                static_cast<std::size_t>(slot) <= runways.size() ? runways[slot - 1] : "";
-    }
+// The boxes are emptied for the next SID once stored.
+bool ModifyProcedure::SaveSIDRunways() {
+    if (WaypointList.ListCount() > 0 &&
+        !made(procedures::setSIDRunways(tables(), onScreen(), runwayTexts())))
+        return false;
     for (int k = 1; k <= 8; ++k)
         runwayBox(k).setText("");
+    return true;
+}
+
+bool ModifyProcedure::storeProcedureOnScreen() {
+    if (WaypointList.ListCount() == 0)
+        return true;
+    const std::string name = ProcedureNameText.text();
+    if (isSTARMode())
+        return made(procedures::renameSTAR(tables(), onScreen(), name)) && SaveRunways();
+    return made(procedures::renameSID(tables(), onScreen(), name)) &&
+           made(procedures::setSIDRunways(tables(), onScreen(), runwayTexts()));
 }
 
 void ModifyProcedure::HideRw2to8() {

@@ -16,7 +16,10 @@ const std::string CRLF = "\r\n";
 
 void ModifyProcedure::SaveCommand_Click() {
     auto& counters = m.Counters;
-    if (ProcedureNameText.text().empty()) {
+    // An airport whose last procedure of the mode was deleted is saved
+    // without them: no name or waypoint is asked for.
+    const bool emptied = (m.EditMode == "D" || m.EditMode == "S") && procedureRows() == 0;
+    if (ProcedureNameText.text().empty() && !emptied) {
         MsgBox("The procedure basic name is missing");
         ProcedureNameText.setFocus();
         return;
@@ -34,7 +37,7 @@ void ModifyProcedure::SaveCommand_Click() {
         return;
     }
     const procedures::SaveTarget target = std::get<procedures::SaveTarget>(chosen);
-    if (WaypointList.ListCount() == 0) {
+    if (WaypointList.ListCount() == 0 && !emptied) {
         MsgBox("There are no waypoints.");
         AddNavText.setFocus();
         return;
@@ -51,19 +54,11 @@ void ModifyProcedure::SaveCommand_Click() {
             return;
         }
     }
-    counters.STARRunwaySlot = 1;
     SavedICAO = icao;
 
-    if (m.EditMode == "T") {
-        // The name box names the whole STAR on screen, every row of it.
-        auto& stars = m.Store.STARs;
-        const int elements = stars.rowOrEmpty(m.ProcedureStart).Elements;
-        for (int row = m.ProcedureStart;
-             row < m.ProcedureStart + elements && stars.fits(row) && !stars[row].Name.empty();
-             ++row)
-            stars[row].Name = ProcedureNameText.text();
-        SaveRunways(counters.STARNumber);
-    }
+    // The name and runway boxes are what is saved, in every mode.
+    if (!storeProcedureOnScreen())
+        return;
     if (isSTARMode()) {
         if (counters.SIDRowNext == 0) {
             const int answer = MsgBox("This airport does not have any SIDs." + CRLF +
@@ -71,7 +66,6 @@ void ModifyProcedure::SaveCommand_Click() {
                                       ui::Buttons::YesNo, ui::Icon::Critical);
             m.LastAnswer = std::to_string(answer);
             if (answer == ui::answers::Yes) {
-                SaveRunways(counters.STARNumber);
                 m.EditMode = "E";
                 FreshForm();
                 HideRw2to8();
@@ -83,18 +77,17 @@ void ModifyProcedure::SaveCommand_Click() {
                 ProcedureNameText.setText("");
                 // The first SID goes into row 1, which the list must stand for.
                 m.ProcedureStart = 1;
-                counters.SIDCount = 1;
+                int number = 0;
+                procedures::beginSID(tables(), number);
                 CurrentSID = 1;
-                setCounterLabel(CurrentSID, counters.SIDCount);
+                setCounterLabel(CurrentSID, number);
                 coverInterceptONHDG(false);
                 DeleteProcedureCommand.setEnabled(false);
                 return;
             }
-        } else {
-            SaveRunways(counters.STARNumber);
         }
     } else {
-        SaveSIDRunways(m.ProcedureStart);
+        SaveSIDRunways();
         if (counters.STARRowCount == 0) {
             const int answer = MsgBox("This airport does not have any STARs." + CRLF +
                                           "Do you want to add STARs to " + icao + " now?",
@@ -107,10 +100,10 @@ void ModifyProcedure::SaveCommand_Click() {
                 setCaption("Create a Standard Terminal Arrival Procedure");
                 // A fresh STAR table: its first STAR, numbered 1 of 1.
                 m.ProcedureStart = 1;
-                counters.STARCount = 1;
-                counters.STARNumber = 1;
+                int number = 0;
+                procedures::beginSTAR(tables(), number);
                 CurrentSTAR = 1;
-                setCounterLabel(CurrentSTAR, counters.STARCount);
+                setCounterLabel(CurrentSTAR, number);
                 AptNameText.setText(SavedICAO);
                 ProcedureNameText.setEnabled(true);
                 AddWaypointCommand.setEnabled(true);
@@ -145,12 +138,8 @@ void ModifyProcedure::SaveCommand_Click() {
     }
     m.UserFixTable = std::move(userFixes);
 
-    store::ClearArrays(m.Store);
+    procedures::clearTables(tables());
     AptNameText.setText("");
-    counters.STARRowCount = 0;
-    counters.SIDRowNext = 0;
-    m.Store.FixCount = 0;
-    m.Store.RunwayCount = 0;
     if (ui::Form* menu = app().findForm("InitialLoad"))
         menu->show();
     unload();

@@ -21,7 +21,9 @@ void ModifyProcedure::AddUserFix(const std::string& name) {
     if (name.empty() || m.UserFixTable.find(name) != 0)
         return;
     store::FixRecord fix;
-    const int known = FixIsKnown != store::False ? store::SearchForFix(m.Store.Fixes, name) : 0;
+    const int known = FixIsKnown != store::False
+                          ? procedures::FixCatalogue(m.Store.Fixes, m.Store.FixCount).find(name)
+                          : 0;
     if (known != 0) {
         // The boxes of a known fix hold no position; its definition does.
         fix = m.Store.Fixes[known];

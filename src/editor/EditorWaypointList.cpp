@@ -2,6 +2,7 @@
 // in the entry boxes, and the clear command.
 #include "editor/ModifyProcedure.h"
 #include "editor/WaypointRows.h"
+#include "procedures/FixFieldText.h"
 
 #include "runtime/RuntimeError.h"
 #include "store/TestDump.h"
@@ -14,42 +15,12 @@ void ModifyProcedure::DeleteWaypointCommand_Click() {
         MsgBox("There is no waypoint selected.");
         return;
     }
+    const procedures::ProcedureAt at = onScreen();
+    if (!made(isSTARMode() ? procedures::removeSTARLeg(tables(), at, line)
+                           : procedures::removeSIDLeg(tables(), at, line)))
+        return;
     WaypointList.RemoveItem(line);
     ClearDataCommand_Click();
-    const int row = m.ProcedureStart + line;
-    const int used = procedureRows();
-    // A line whose row is not in use has nothing behind it to delete.
-    if (row < 1 || row > used)
-        return;
-
-    if (isSTARMode()) {
-        store::STARTable& stars = m.Store.STARs;
-        const auto rest = static_cast<std::int16_t>(stars[m.ProcedureStart].Elements - 1);
-        const int count = starsInUse(stars, used);
-        closeRow(stars, row, used);
-        // The first row carries the count. When the STAR had only this row,
-        // the row now there is the next STAR's and keeps its own count, and
-        // the next STARs' runways move down with them; the STAR on screen is
-        // made again in its place by the next waypoint added.
-        if (rest > 0)
-            stars[m.ProcedureStart].Elements = rest;
-        else
-            removeSTARRunways(m.Store.STARRunways, m.Counters.STARNumber, count);
-        m.Counters.STARRowCount = static_cast<std::int16_t>(used - 1);
-    } else {
-        store::SIDTable& sids = m.Store.SIDs;
-        const bool hasMore = WaypointList.ListCount() > 0;
-        if (hasMore && sids[row].EndOfRunway != store::False)
-            sids[row - 1].EndOfRunway = store::True;
-        // The SID's runways count on its first row: they go to the next one.
-        if (hasMore && line == 0)
-            for (int slot = 1; slot <= 8; ++slot)
-                sids[row + 1].runway(slot) = sids[row].runway(slot);
-        closeRow(sids, row, used);
-        m.Counters.SIDRowNext = static_cast<std::int16_t>(m.Counters.SIDRowNext - 1);
-    }
-    if (WaypointList.listIndex() >= 0)
-        LoadWaypointList();
 }
 
 namespace {
@@ -67,22 +38,12 @@ void dump(const shell::Module1& m, const std::string& label) {
 
 } // namespace
 
+// The lines above and below the selected one swap with it, as their legs do.
 void ModifyProcedure::MoveUp_Click() {
     dump(m, "BeforeUp");
     const int line = WaypointList.listIndex();
-    if (line > 0) {
-        const int row = m.ProcedureStart + line;
-        if (row - 1 >= 1 && row <= procedureRows()) {
-            const std::string text = WaypointList.List(line);
-            WaypointList.RemoveItem(line);
-            WaypointList.AddItem(text, line - 1);
-            WaypointList.setListIndex(line - 1);
-            if (isSTARMode())
-                swapSTARRows(m.Store.STARs, row, row - 1);
-            else
-                swapSIDRows(m.Store.SIDs, row, row - 1);
-        }
-    }
+    if (line > 0 && moveLegDown(line - 1))
+        WaypointList.setListIndex(line - 1);
     if (WaypointList.listIndex() >= 0)
         WaypointList_Click();
     dump(m, "AfterUp");
@@ -90,21 +51,20 @@ void ModifyProcedure::MoveUp_Click() {
 
 void ModifyProcedure::MoveDown_Click() {
     const int line = WaypointList.listIndex();
-    if (line >= 0 && line < WaypointList.ListCount() - 1) {
-        const int row = m.ProcedureStart + line;
-        if (row >= 1 && row + 1 <= procedureRows()) {
-            const std::string text = WaypointList.List(line);
-            WaypointList.RemoveItem(line);
-            WaypointList.AddItem(text, line + 1);
-            WaypointList.setListIndex(line + 1);
-            if (isSTARMode())
-                swapSTARRows(m.Store.STARs, row, row + 1);
-            else
-                swapSIDRows(m.Store.SIDs, row, row + 1);
-        }
-    }
+    if (line >= 0 && line < WaypointList.ListCount() - 1 && moveLegDown(line))
+        WaypointList.setListIndex(line + 1);
     if (WaypointList.listIndex() >= 0)
         WaypointList_Click();
+}
+
+bool ModifyProcedure::moveLegDown(int line) {
+    if (!made(isSTARMode() ? procedures::moveSTARLegDown(tables(), onScreen(), line)
+                           : procedures::moveSIDLegDown(tables(), onScreen(), line)))
+        return false;
+    const std::string text = WaypointList.List(line);
+    WaypointList.RemoveItem(line);
+    WaypointList.AddItem(text, line + 1);
+    return true;
 }
 
 void ModifyProcedure::WaypointList_Click() {
@@ -156,7 +116,8 @@ void ModifyProcedure::WaypointList_Click() {
     if (m.Store.FixesDefined != store::False) {
         const std::string text = WaypointList.List(line);
         if (!text.empty())
-            FixIndex = store::SearchForFix(m.Store.Fixes, text);
+            FixIndex = static_cast<std::int16_t>(
+                procedures::FixCatalogue(m.Store.Fixes, m.Store.FixCount).find(text));
         if (FixIndex != 0)
             PrintLatLong(FixIndex);
         else
@@ -174,8 +135,8 @@ void ModifyProcedure::PrintLatLong(int row) {
         FixIDText.setText(StripParentheses(fix.TypeOfID));
     if (!fix.VOR.empty()) {
         VORFIXText.setText(fix.VOR);
-        HeadingText.setText(shortestText(fix.Heading));
-        DistText.setText(shortestText(fix.VORDist));
+        HeadingText.setText(procedures::fixFieldText(fix.Heading));
+        DistText.setText(procedures::fixFieldText(fix.VORDist));
         return;
     }
     DDMLatText.setText(fix.LatDeg);

@@ -1,5 +1,6 @@
 #include "editor/ModifyProcedure.h"
 
+#include "procedures/EntryRules.h"
 #include "runtime/Numbers.h"
 #include "shell/EntryChecks.h"
 
@@ -177,7 +178,67 @@ void ModifyProcedure::refuse(ui::TextBox& box, const std::string& message) {
 }
 
 void ModifyProcedure::ShowTableFull(const std::string& table, int limit, const std::string& unit) {
-    MsgBox(shell::tableFullMessage(table, limit, unit));
+    MsgBox(procedures::tableFullMessage(table, limit, unit));
+}
+
+procedures::ProcedureAt ModifyProcedure::onScreen() const {
+    return {m.ProcedureStart, WaypointList.ListCount()};
+}
+
+ui::TextBox* ModifyProcedure::boxFor(procedures::Field field) {
+    using procedures::Field;
+    switch (field) {
+    case Field::ICAO:
+        return &AptNameText;
+    case Field::ProcedureName:
+        return &ProcedureNameText;
+    case Field::Runway:
+        for (int k = 1; k <= 8; ++k)
+            if (!runwayBox(k).text().empty() &&
+                !procedures::isRunwayDesignator(runwayBox(k).text()))
+                return &runwayBox(k);
+        return &RwText1;
+    case Field::Navaid:
+        return &AddNavText;
+    case Field::Altitude:
+        return &Alt1Text;
+    case Field::FixName:
+        return &FixNameText;
+    case Field::FixID:
+        return &FixIDText;
+    case Field::LatitudeDegrees:
+        return &DDMLatText;
+    case Field::LatitudeMinutes:
+        return &DMMLatText;
+    case Field::LongitudeDegrees:
+        return &DDMLongText;
+    case Field::LongitudeMinutes:
+        return &DMMLongText;
+    case Field::VOR:
+        return &VORFIXText;
+    case Field::Heading:
+        return &HeadingText;
+    case Field::Distance:
+        return &DistText;
+    case Field::OnHeadingAltitude:
+        return &OnHeadAltText;
+    case Field::OnHeadingDistance:
+        return &OnHeadDistText;
+    case Field::InterceptHeading:
+        return &InterceptHeadingText;
+    default:
+        return nullptr;
+    }
+}
+
+bool ModifyProcedure::made(const procedures::Outcome& outcome) {
+    if (!outcome)
+        return true;
+    if (ui::TextBox* box = boxFor(outcome->field))
+        refuse(*box, outcome->message);
+    else
+        MsgBox(outcome->message);
+    return false;
 }
 
 } // namespace editor

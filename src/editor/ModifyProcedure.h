@@ -1,13 +1,16 @@
 #pragma once
 
 #include "procedures/TablesSnapshot.h"
+#include "procedures/ProcedureEdits.h"
 #include "shell/Module1.h"
 #include "ui/Forms.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace editor {
 
@@ -188,8 +191,11 @@ public:
     static std::string CheckForZero(const std::string& text);
     bool RunwayDefined(const std::string& runway) const;
     void PrintRunways();
-    void SaveRunways(int star);
-    void SaveSIDRunways(int row);
+    // The runway boxes and the name box stored in the procedure on screen;
+    // false, with the refusal shown, when they are refused.
+    bool storeProcedureOnScreen();
+    bool SaveRunways();
+    bool SaveSIDRunways();
     void HideRw2to8();
     // The change, lost-focus and double-click events of runway box k.
     void RwText_Change(int k);
@@ -211,6 +217,11 @@ public:
     void refuse(ui::TextBox& box, const std::string& message);
     // The message for a table that has no room left, naming its limit.
     void ShowTableFull(const std::string& table, int limit, const std::string& unit);
+    // Shows a refusal of an edit: the message, then the focus in its box.
+    // True when there was none.
+    bool made(const procedures::Outcome& outcome);
+    procedures::ProcedureTables tables() { return {m.Store, m.Counters}; }
+    procedures::ProcedureAt onScreen() const;
 
 protected:
     void Form_Load() override;
@@ -223,15 +234,18 @@ private:
     void setDesignState();
     void wireEvents();
 
-    // Waypoint entry: rows in use in the table of the mode; whether one more
-    // waypoint (and a new fix) fits, with the table-full message when not;
-    // the checks an added waypoint passes whatever adds it.
+    // Waypoint entry: rows in use in the table of the mode; the checks an
+    // added waypoint passes whatever adds it; the leg the boxes describe.
     int procedureRows() const;
-    bool roomForWaypoint(bool newFix);
     bool waypointIdentityGiven();
+    bool addLeg(const procedures::NewFix& newFix);
+    // Leg `line` and the one after it swap places; false when refused.
+    bool moveLegDown(int line);
+    std::vector<std::string> runwayTexts();
+    ui::TextBox* boxFor(procedures::Field field);
     // A known fix added straight from its name box (the "No" answer).
     void addKnownFixAtOnce();
-    bool modifyFix();
+    std::optional<procedures::FixChange> fixChange();
     UserFixForm* userFixPicker() const;
     std::array<ui::TextBox*, 8> runwayBoxes_;
     // Leaving without saving asks first when anything changed since this.

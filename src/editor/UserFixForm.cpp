@@ -2,6 +2,7 @@
 
 #include "editor/ModifyProcedure.h"
 #include "editor/WaypointRows.h"
+#include "procedures/FixFieldText.h"
 
 #include <algorithm>
 
@@ -86,8 +87,8 @@ void UserFixForm::UseSelectedFix() {
             box->setText("");
     } else {
         editor.VORFIXText.setText(fix.VOR);
-        editor.HeadingText.setText(shortestText(fix.Heading));
-        editor.DistText.setText(shortestText(fix.VORDist));
+        editor.HeadingText.setText(procedures::fixFieldText(fix.Heading));
+        editor.DistText.setText(procedures::fixFieldText(fix.VORDist));
         for (ui::TextBox* box :
              {&editor.DDMLatText, &editor.DMMLatText, &editor.DDMLongText, &editor.DMMLongText})
             box->setText("");

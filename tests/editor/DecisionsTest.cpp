@@ -73,9 +73,8 @@ TEST_F(EditorScreen, UserFixesAreAddedLikeAnyOtherAndNeverBlank) {
     const int before = m->UserFixTable.UserFixCount();
     user.typeInto(ed->OnHeadAltText, "2000");
     addLatLongFix("ONFIX", "47", "10", "122", "20");
-    EXPECT_EQ(lines(), Lines{"ONFIX"});
-    EXPECT_EQ(m->Store.SIDs[1].OnHeadAlt, "2000");
-    EXPECT_EQ(m->Store.SIDs[1].Fix, "ONFIX");
+    // Stored as the file reads it back: the on-heading leg, then the fix.
+    EXPECT_EQ(lines(), (Lines{"ONHDG", "ONFIX"}));
     EXPECT_EQ(store::SearchForFix(m->Store.Fixes, "ONFIX"), 1);
     EXPECT_NE(m->UserFixTable.find("ONFIX"), 0);
     EXPECT_EQ(checkInvariant(*m), "");

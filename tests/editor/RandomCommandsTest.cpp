@@ -3,6 +3,8 @@
 #include "EditorScreen.h"
 #include "Invariant.h"
 
+#include <charconv>
+#include <cstdlib>
 #include <random>
 #include <sstream>
 
@@ -83,8 +85,11 @@ protected:
             type(ed->AddNavText, pick(navaids));
             if (below(3) == 0)
                 type(ed->Alt1Text, altitude());
-            if (ed->isSIDMode() && below(4) == 0)
+            if (ed->isSIDMode() && below(4) == 0) {
                 type(ed->OnHeadAltText, "1500");
+                if (below(2) == 0)
+                    type(ed->OnHeadDistText, "3");
+            }
             if (ed->isSIDMode() && below(6) == 0)
                 type(ed->InterceptHeadingText, "250");
             click(ed->AddWaypointCommand);
@@ -114,6 +119,8 @@ protected:
         case 6:
             if (below(2) == 0)
                 type(ed->Alt1Text, altitude());
+            if (ed->isSIDMode() && below(4) == 0)
+                type(ed->OnHeadDistText, std::to_string(1 + below(5)));
             click(ed->ModifyWaypointCommand);
             break;
         case 7:
@@ -163,12 +170,22 @@ protected:
     int fixNumber = 0;
 };
 
+// VEXTREL_RANDOM_STEPS sets the steps of each seed for a longer run by hand.
+int stepCount() {
+    int steps = 1000;
+    if (const char* text = std::getenv("VEXTREL_RANDOM_STEPS")) {
+        const std::string_view view(text);
+        std::from_chars(view.data(), view.data() + view.size(), steps);
+    }
+    return steps;
+}
+
 TEST_P(RandomCommands, KeepTheTableLayout) {
     open();
-    for (int i = 0; i < 1000; ++i) {
+    const int steps = stepCount();
+    for (int i = 0; i < steps; ++i) {
         step();
-        // Writing and reading back costs more than the steps: every tenth.
-        const std::string why = i % 10 == 9 ? checkInvariant(*m) : checkLayout(*m);
+        const std::string why = checkInvariant(*m);
         ASSERT_EQ(why, "") << "after step " << i << " in mode " << m->EditMode << ", commands:\n"
                            << lastCommands();
         ASSERT_FALSE(t.app.ended()) << lastCommands();

@@ -260,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
                          f.m->Store.FixCount = store::FixCapacity;
                      }),
                 click(&P::AddWaypointCommand),
-                "The Fixes table is full.\r\nIt holds at most 700 fixes.", nullptr},
+                "The fix table is full.\r\nIt holds at most 700 fixes.", nullptr},
 
         // Runway boxes, checked on every key.
         Refusal{"RunwayOutOfRange", create("E"),

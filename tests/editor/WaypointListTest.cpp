@@ -1,6 +1,5 @@
-// Deleting waypoints keeps each procedure's markers: the SID's runways on
-// its first row and EndOfRunway on its last, the STAR's count on its first
-// row.
+// Deleting a STAR's only waypoint keeps the runway lists of the STARs in
+// step with them.
 #include "EditorScreen.h"
 #include "Invariant.h"
 
@@ -16,32 +15,6 @@ protected:
         user.click(ed->DeleteWaypointCommand);
     }
 };
-
-// KSEA's SEA9: ONHDG 1000 (runways 16L 16C 16R), NAVAID SEA, FIX SEA160.
-TEST_F(WaypointList, DeletingTheLastOrFirstSIDWaypointMovesItsMarkers) {
-    openModify("D", sampleKSEA());
-    deleteLine(2);
-    EXPECT_EQ(lines(), (Lines{"ONHDG", "SEA"}));
-    EXPECT_EQ(m->Store.SIDs[2].EndOfRunway, store::True);
-    EXPECT_EQ(m->Counters.SIDRowNext, 8);
-    EXPECT_EQ(checkInvariant(*m), "");
-
-    deleteLine(0);
-    const store::SIDWaypoint& first = m->Store.SIDs[1];
-    EXPECT_EQ(first.VOR, "SEA");
-    EXPECT_EQ((Lines{first.RW1, first.RW2, first.RW3}), (Lines{"16L", "16C", "16R"}));
-    EXPECT_EQ(checkInvariant(*m), "");
-}
-
-TEST_F(WaypointList, DeletingTheFirstSTARWaypointKeepsTheCount) {
-    openModify("S", sampleKSEA());
-    deleteLine(0);
-    EXPECT_EQ(lines(), (Lines{"BLAKO", "COYLA"}));
-    EXPECT_EQ(m->Store.STARs[1].Fix, "BLAKO");
-    EXPECT_EQ(m->Store.STARs[1].Elements, 2);
-    EXPECT_EQ(m->Counters.STARRowCount, 6);
-    EXPECT_EQ(checkInvariant(*m), "");
-}
 
 // A STAR that loses its only waypoint is made again in its place by the
 // next one, in front of the next STAR, so the runway lists still match.
