@@ -146,26 +146,33 @@ TEST_F(ArcScreens, ArcFillingBothTablesExactlyReusesAKnownFixAndSkipsATakenName)
               (std::vector<std::string>{"SEA", "OLM", "SEA1", "SEA3", "KNOWN", "SEA5"}));
 }
 
+// The label and altitude follow the rules of every name and altitude box.
 TEST_F(ArcScreens, LeavingABoxWithABadValueKeepsTheFocusThere) {
-    const std::vector<std::tuple<ui::TextBox*, const char*, const char*>> cases = {
+    const std::vector<std::tuple<ui::TextBox*, const char*, std::string>> cases = {
         {&arcForm.ArcStartText, "400",
          "This value must be less than or equal to 360.\r\n                       Please correct."},
         {&arcForm.ArcRadiusText, "12nm", "Enter only numbers please."},
         {&arcForm.StepAngleText, "\b", "There must be a Step Angle."},
-        {&arcForm.ArcEndText, "-10", nullptr},
+        {&arcForm.ArcEndText, "-10", ""},
+        {&arcForm.ArcText, "AB C", procedures::checkName(" ")},
+        {&arcForm.ArcText, "ABCDEFGHIJ", procedures::checkArcLabel("ABCDEFGHIJ", 1)},
+        {&arcForm.ArcAltText, "6,000", "Enter only numbers please."},
     };
     openArc();
+    chooseNavaid("SEA");
     for (const auto& [box, typed, message] : cases) {
+        const std::string before = box->text();
         t.user.replaceText(*box, typed);
-        if (message != nullptr)
+        if (!message.empty())
             t.messages.expectNotice(message);
-        t.user.click(arcForm.ArcAltText);
+        ui::TextBox& other = box == &arcForm.ArcAltText ? arcForm.ArcStartText : arcForm.ArcAltText;
+        t.user.click(other);
         t.messages.verify();
-        EXPECT_TRUE(message ? box->selLength() == static_cast<int>(box->text().size()) &&
-                                  box->hasFocus()
-                            : arcForm.ArcAltText.hasFocus())
+        EXPECT_TRUE(!message.empty() ? box->selLength() == static_cast<int>(box->text().size()) &&
+                                           box->hasFocus()
+                                     : other.hasFocus())
             << typed;
-        t.user.replaceText(*box, "10");
+        t.user.replaceText(*box, before.empty() ? "10" : before);
     }
 }
 
@@ -177,50 +184,6 @@ TEST_F(ArcScreens, ArcAndSearchCloseWithTheTransitionEditor) {
     t.user.click(editor.RWOopsCommand);
     EXPECT_FALSE(arcForm.isLoaded() || search.isLoaded());
     EXPECT_EQ(m->ArcCounter, 1);
-}
-
-TEST_F(ArcScreens, LabelAndAltitudeFollowTheEntryRules) {
-    const std::string numbers = "Enter only numbers please.";
-    const std::vector<std::tuple<ui::TextBox*, const char*, std::string>> cases = {
-        {&arcForm.ArcText, "AB C", procedures::checkName(" ")},
-        {&arcForm.ArcText, "A\"B", procedures::checkName(" ")},
-        {&arcForm.ArcText, "ABCDEFGHIJ", procedures::checkArcLabel("ABCDEFGHIJ", 1)},
-        {&arcForm.ArcAltText, "6,000", numbers},
-        {&arcForm.ArcAltText, "FL60", numbers},
-        {&arcForm.ArcAltText, "6000ft", numbers},
-    };
-    openArc();
-    chooseNavaid("SEA");
-    for (const auto& [box, typed, message] : cases) {
-        t.user.replaceText(*box, typed);
-        t.messages.expectNotice(message);
-        t.user.click(arcForm.ArcStartText);
-        t.messages.verify();
-        EXPECT_TRUE(box->hasFocus()) << typed;
-        t.user.replaceText(*box, box == &arcForm.ArcText ? "SEA" : "");
-    }
-}
-
-TEST_F(ArcScreens, ArcIsSavedWithTheFeeder) {
-    openArc();
-    chooseNavaid("sea");
-    fillIn({"90", "120", "12", 'R', "10", true});
-    t.user.typeInto(arcForm.ArcAltText, "6000");
-    t.user.click(arcForm.TransferCommand);
-    t.user.click(editor.RWSaveCommand);
-
-    using store::False, store::True;
-    const store::RunwayTable& rows = m->Store.Runways;
-    ASSERT_EQ(m->Store.RunwayCount, 8);
-    EXPECT_EQ(rows[1], (store::RunwayWaypoint{"16C", "", "SEA", "", True, False}));
-    EXPECT_EQ(rows[3], (store::RunwayWaypoint{"16C", "SEA1", "", "6000", False, False}));
-    EXPECT_EQ(rows[7], (store::RunwayWaypoint{"16C", "SEA5", "", "6000", False, True}));
-    EXPECT_EQ(rows[8], (store::RunwayWaypoint{"34R", "", "SEA", "", True, True}));
-    EXPECT_EQ(m->Store.FixCount, 5);
-    EXPECT_EQ(
-        m->Store.Fixes[5],
-        (store::FixRecord{
-            .Name = "SEA5", .VOR = "SEA", .VORDist = 10, .Heading = 120, .IsArcPoint = True}));
 }
 
 TEST_F(ArcScreens, CreateArcWithAnEmptyListSaysSoAndOpensNothing) {
