@@ -69,21 +69,19 @@ protected:
         picker = &t.app.add<editor::UserFixForm>(*m);
     }
 
-    // A new airport in mode "E" or "T": the ICAO box is visited, as a user
+    // A new airport in a create mode: the ICAO box is visited, as a user
     // does, so the airport gives the reference position.
-    void openCreate(const std::string& mode, const std::string& icao = "KSEA") {
+    void openCreate(shell::EditMode mode, const std::string& icao = "KSEA") {
         m->EditMode = mode;
-        m->IsModify = store::False;
         m->TypedICAO = icao;
         t.app.dispatch([this] { ed->show(); });
         user.click(ed->AptNameText);
     }
-    // An existing airport file in mode "D" or "S".
-    void openModify(const std::string& mode, const std::string& content,
+    // An existing airport file in a modify mode.
+    void openModify(shell::EditMode mode, const std::string& content,
                     const std::string& icao = "KSEA") {
         t.programFolder.write("PMDG/" + icao + ".txt", content);
         m->EditMode = mode;
-        m->IsModify = store::True;
         m->AirportFileName = icao + ".txt";
         t.app.dispatch([this] { ed->show(); });
     }

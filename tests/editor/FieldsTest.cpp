@@ -31,7 +31,7 @@ class LeavingABox : public EditorScreen, public ::testing::WithParamInterface<Fi
 
 TEST_P(LeavingABox, ChecksTheText) {
     const FieldCase& c = GetParam();
-    openCreate("E");
+    openCreate(shell::EditMode::CreateSIDs);
     if (*c.setUp)
         setText(ed->*c.before, c.setUp);
     ui::TextBox& box = ed->*c.box;
@@ -119,7 +119,7 @@ TEST(RunwayNumbers, Padding) {
 
 // Typed as a user types: upper-cased in place, padded on leaving.
 TEST_F(EditorScreen, RunwayBoxUpperCasesAndPadsOnLeaving) {
-    openCreate("E");
+    openCreate(shell::EditMode::CreateSIDs);
     user.typeInto(ed->RwText1, "9r");
     EXPECT_EQ(ed->RwText1.text(), "9R");
     user.click(ed->ProcedureNameText);

@@ -19,8 +19,9 @@ protected:
 // A STAR that loses its only waypoint is made again in its place by the
 // next one, in front of the next STAR, so the runway lists still match.
 TEST_F(WaypointList, STARWithoutWaypointsIsMadeAgainInItsPlace) {
-    openModify("S", "SIDS\r\nENDSIDS\r\nSTARS\r\nSTAR AAA NAVAID OLM RNW 16L\r\n"
-                    "STAR BBB NAVAID SEA NAVAID OLM 8000 RNW 34R\r\nENDSTARS\r\n");
+    openModify(shell::EditMode::ModifySTARs,
+               "SIDS\r\nENDSIDS\r\nSTARS\r\nSTAR AAA NAVAID OLM RNW 16L\r\n"
+               "STAR BBB NAVAID SEA NAVAID OLM 8000 RNW 34R\r\nENDSTARS\r\n");
     deleteLine(0);
     EXPECT_EQ(m->Store.STARs[1].Name, "BBB");
     EXPECT_EQ(checkInvariant(*m), "");
@@ -39,7 +40,7 @@ TEST_F(WaypointList, MoveUpDumpsTheTablesOnlyWhenAskedAndNeverAmongTheAirports) 
     for (const bool asked : {false, true}) {
         SCOPED_TRACE(asked);
         m->DumpFolder = asked ? t.programFolder.path() : std::filesystem::path();
-        openModify("S", sampleKSEA());
+        openModify(shell::EditMode::ModifySTARs, sampleKSEA());
         user.select(ed->WaypointList, 1);
         user.click(ed->MoveUp);
         EXPECT_EQ(lines(), (Lines{"BLAKO", "SUMMA", "COYLA"}));

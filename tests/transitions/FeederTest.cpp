@@ -36,7 +36,7 @@ TEST_F(Feeders, OpenCountsTheFeedersAndViewNextWraps) {
 
 TEST_F(Feeders, CreateModeOnAnEmptyTableStartsAtRowOne) {
     setRunways({});
-    m->EditMode = "T";
+    m->EditMode = shell::EditMode::CreateSTARs;
     open("16C");
     EXPECT_EQ(form.caption(), "Add a Runway Intermediate Fix Procedure");
     EXPECT_FALSE(form.ViewNextFeederCommand.enabled());

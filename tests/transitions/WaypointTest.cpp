@@ -218,9 +218,6 @@ TEST_F(Waypoints, SelectingAnUnknownFixEmptiesTheFixBoxesAndModifyWritesNoFix) {
 }
 
 TEST_F(Waypoints, ARenamedFixCarriesItsNameEverywhere) {
-    m->ProcedureStart = 1;
-    for (const char* line : {"SUMMA", "BLAKO", "COYLA"})
-        editor.WaypointList.AddItem(line);
     user.select(form.RWWaypointList, 0);
     messages.expectNotice("There is already a fix named ATOME.");
     user.replaceText(form.RWFixNameText, "ATOME");
@@ -239,7 +236,8 @@ TEST_F(Waypoints, ARenamedFixCarriesItsNameEverywhere) {
     EXPECT_EQ(m->Store.STARs[3].Fix, "COYLA");
     user.click(form.RWSaveCommand);
     EXPECT_EQ(m->Store.STARs[3].Fix, "COYLB");
-    EXPECT_EQ(editor.WaypointList.List(2), "COYLB");
+    EXPECT_EQ(editor.renamed,
+              (std::vector<std::pair<std::string, std::string>>{{"COYLA", "COYLB"}}));
 }
 
 // A box shows what it can: a five-letter VOR, a bearing with decimals, a
