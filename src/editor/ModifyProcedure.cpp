@@ -41,30 +41,17 @@ void ModifyProcedure::setDesignState() {
              &VORFIXText, &HeadingLabel, &HeadingText, &DistLabel, &DistText})
         c->placeIn(UserFixFrame);
     FixNameLabel.setCaption("Fix Name");
-    FixNameText.setMaxLength(10);
     FixIDLabel.setCaption("ID");
     LatLabel.setCaption("D     M   Latitude");
-    DDMLatText.setMaxLength(2);
-    DMMLatText.setMaxLength(9);
     NLatOption.placeIn(LatFrame);
     SLatOption.placeIn(LatFrame);
-    NLatOption.setCaption("North Lat");
-    SLatOption.setCaption("South Lat");
-    NLatOption.setValue(true);
     LongLabel.setCaption(" D      M Longitude");
-    DDMLongText.setMaxLength(3);
-    DMMLongText.setMaxLength(9);
     ELongOption.placeIn(LongFrame);
     WLongOption.placeIn(LongFrame);
-    ELongOption.setCaption("East Long");
-    WLongOption.setCaption("West Long");
-    WLongOption.setValue(true);
     VORLabel.setCaption("VOR");
-    VORFIXText.setMaxLength(3);
     HeadingLabel.setCaption("Heading");
-    HeadingText.setMaxLength(3);
     DistLabel.setCaption("Distance");
-    DistText.setMaxLength(5);
+    fixPanel_.setDesignState();
 
     OnHeadFrame.setCaption("ONHDG");
     for (ui::Control* c : std::initializer_list<ui::Control*>{&OnHeadAltLabel, &OnHeadAltText,

@@ -53,6 +53,23 @@ std::string storedID(const std::string& typed) {
 
 } // namespace
 
+void FixEntryPanel::setDesignState() {
+    b_.name.setMaxLength(static_cast<int>(procedures::FixNameLength));
+    b_.latDeg.setMaxLength(2);
+    b_.latMin.setMaxLength(9);
+    b_.longDeg.setMaxLength(3);
+    b_.longMin.setMaxLength(9);
+    b_.vor.setMaxLength(3);
+    b_.heading.setMaxLength(3);
+    b_.distance.setMaxLength(5);
+    b_.north.setCaption("North Lat");
+    b_.south.setCaption("South Lat");
+    b_.north.setValue(true);
+    b_.east.setCaption("East Long");
+    b_.west.setCaption("West Long");
+    b_.west.setValue(true);
+}
+
 void FixEntryPanel::wire(bool degreesOnChange) {
     (degreesOnChange ? b_.latDeg.Change : b_.latDeg.LostFocus) = [this] { checkLatDegrees(); };
     b_.id.LostFocus = [this] { checkID(); };

@@ -35,6 +35,9 @@ class FixEntryPanel {
 public:
     explicit FixEntryPanel(FixBoxes boxes) : b_(boxes) {}
 
+    // The boxes' length limits and the options' captions and first values.
+    void setDesignState();
+
     // Wires the checks to the boxes' LostFocus and KeyPress events; the name
     // box's events stay with the screen. `degreesOnChange` checks the
     // latitude degrees at every keystroke instead of when the box is left.

