@@ -1,10 +1,7 @@
 // The commands on the waypoints of the feeder on screen and on their fixes.
 #include "transitions/RunwayForm.h"
 
-#include "procedures/EntryRules.h"
 #include "procedures/FeederRows.h"
-#include "runtime/Numbers.h"
-#include "runtime/Text.h"
 
 #include <initializer_list>
 

@@ -17,6 +17,8 @@
 
 namespace editortest {
 
+using enum shell::EditMode;
+
 inline std::filesystem::path bundledFile(const std::string& relative) {
     return std::filesystem::path(VEXTREL_DATA_DIR) / relative;
 }
@@ -117,12 +119,6 @@ protected:
         std::vector<std::string> out;
         for (int i = 0; i < ed->WaypointList.ListCount(); ++i)
             out.push_back(ed->WaypointList.List(i));
-        return out;
-    }
-    std::vector<std::string> pickerEntries() const {
-        std::vector<std::string> out;
-        for (int i = 0; i < picker->UserFixList.ListCount(); ++i)
-            out.push_back(picker->UserFixList.List(i));
         return out;
     }
     // Every file of the program folder with its content, to see that

@@ -27,7 +27,7 @@ class LeavingABox : public EditorScreen, public ::testing::WithParamInterface<Fi
 
 TEST_P(LeavingABox, ChecksTheText) {
     const FieldCase& c = GetParam();
-    openCreate(shell::EditMode::CreateSIDs);
+    openCreate(CreateSIDs);
     ui::TextBox& box = ed->*c.box;
     user.typeInto(box, c.typed);
     if (!c.message.empty())
@@ -74,16 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
                   &ModifyProcedure::OnHeadAltText}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RunwayNumbers, Padding) {
-    const std::pair<const char*, const char*> padded[] = {
-        {"7", "07"}, {"7L", "07L"}, {"27", "27"}, {"27L", "27L"}, {"L", "L"}, {"", ""}};
-    for (const auto& [text, expected] : padded)
-        EXPECT_EQ(ModifyProcedure::CheckForZero(text), expected) << text;
-}
-
 // Typed as a user types: upper-cased in place, padded on leaving.
 TEST_F(EditorScreen, RunwayBoxUpperCasesAndPadsOnLeaving) {
-    openCreate(shell::EditMode::CreateSIDs);
+    openCreate(CreateSIDs);
     user.typeInto(ed->RwText1, "9r");
     EXPECT_EQ(ed->RwText1.text(), "9R");
     user.click(ed->ProcedureNameText);

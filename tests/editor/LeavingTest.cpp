@@ -85,17 +85,15 @@ TEST_P(LeavingEditor, AsksOnlyWhenSomethingChanged) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, LeavingEditor,
     ::testing::Values(
-        Leaving{"UnchangedSIDs", shell::EditMode::ModifySIDs, nothing, ""},
-        Leaving{"ViewingIsNoChange", shell::EditMode::ModifySIDs, viewNext, ""},
-        Leaving{"AddedSTARWaypoint", shell::EditMode::ModifySTARs, addNavaid,
+        Leaving{"UnchangedSIDs", ModifySIDs, nothing, ""},
+        Leaving{"ViewingIsNoChange", ModifySIDs, viewNext, ""},
+        Leaving{"AddedSTARWaypoint", ModifySTARs, addNavaid,
                 "Discard the changes to KSEA's STARs?"},
-        Leaving{"TypedRunway", shell::EditMode::ModifySIDs, typeRunway,
-                "Discard the changes to KSEA's SIDs?"},
-        Leaving{"RunwayTypedAndClearedAgain", shell::EditMode::ModifySIDs, typeAndClearRunway, ""},
-        Leaving{"MovedDownAndUpAgain", shell::EditMode::ModifySTARs, moveDownAndUp, ""},
-        Leaving{"NewAirportUntouched", shell::EditMode::CreateSIDs, nothing, ""},
-        Leaving{"NewSIDNamed", shell::EditMode::CreateSIDs, nameProcedure,
-                "Discard the changes to KSEA's SIDs?"}),
+        Leaving{"TypedRunway", ModifySIDs, typeRunway, "Discard the changes to KSEA's SIDs?"},
+        Leaving{"RunwayTypedAndClearedAgain", ModifySIDs, typeAndClearRunway, ""},
+        Leaving{"MovedDownAndUpAgain", ModifySTARs, moveDownAndUp, ""},
+        Leaving{"NewAirportUntouched", CreateSIDs, nothing, ""},
+        Leaving{"NewSIDNamed", CreateSIDs, nameProcedure, "Discard the changes to KSEA's SIDs?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

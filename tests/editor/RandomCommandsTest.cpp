@@ -16,8 +16,7 @@ protected:
 
     void open() {
         const shell::EditMode mode =
-            r.pick(std::vector{shell::EditMode::CreateSIDs, shell::EditMode::CreateSTARs,
-                               shell::EditMode::ModifySIDs, shell::EditMode::ModifySTARs});
+            r.pick(std::vector{CreateSIDs, CreateSTARs, ModifySIDs, ModifySTARs});
         r.log << "open " << static_cast<int>(mode) << "\n";
         m->BackToMenu = store::False;
         const auto saved = m->DataFolder / "KSEA.txt";
@@ -119,8 +118,6 @@ protected:
         }
     }
 
-    std::string lastCommands() const { return r.lastCommands(); }
-
     support::RandomUser r{GetParam(), user};
     int fixNumber = 0;
 };
@@ -133,8 +130,8 @@ TEST_P(RandomCommands, KeepTheTableLayout) {
         const std::string why = checkInvariant(*m);
         ASSERT_EQ(why, "") << "after step " << i << " in mode " << static_cast<int>(m->EditMode)
                            << ", commands:\n"
-                           << lastCommands();
-        ASSERT_FALSE(t.app.ended()) << lastCommands();
+                           << r.lastCommands();
+        ASSERT_FALSE(t.app.ended()) << r.lastCommands();
     }
     EXPECT_GT(r.shown, 0);
 }

@@ -33,7 +33,8 @@ public:
                                 West, VOR, Heading, Distance}};
 };
 
-using Box = ui::TextBox PanelForm::*;
+using P = PanelForm;
+using Box = ui::TextBox P::*;
 using Typed = std::vector<std::pair<Box, const char*>>;
 
 class FixPanel : public ::testing::Test {
@@ -48,12 +49,10 @@ protected:
     PanelForm& form = t.app.add<PanelForm>();
 };
 
-const std::string OnlyNumbers = "Enter only numbers please.";
-const std::string HeadingRange = "Only numbers between 0 and 360 please.";
-const std::string Correct23 = "\r\n" + std::string(23, ' ') + "Please correct.";
-const std::string Correct25 = "\r\n" + std::string(25, ' ') + "Please correct.";
+const std::string Correct = std::string(25, ' ') + "Please correct.";
 
-// Typed into the last box, which is then left.
+// Which check each box makes when it is left; the checks themselves are the
+// entry rules'. A refused box keeps the focus with its text selected.
 TEST_F(FixPanel, ALeftBoxIsCheckedAndRefusedWithItsTextSelected) {
     struct Case {
         Typed typed;
@@ -61,33 +60,24 @@ TEST_F(FixPanel, ALeftBoxIsCheckedAndRefusedWithItsTextSelected) {
         const char* textAfter;
     };
     const Case cases[] = {
-        {{{&PanelForm::ID, "ab"}}, "", "AB"},
-        {{{&PanelForm::VOR, "sea"}}, "", "SEA"},
-        {{{&PanelForm::VOR, "S A"}},
+        {{{&P::ID, "ab"}}, "", "AB"},
+        {{{&P::VOR, "S A"}},
          "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
          "S A"},
-        {{{&PanelForm::Distance, "1e5"}}, OnlyNumbers, "1e5"},
-        {{{&PanelForm::Distance, "1.2.3"}}, OnlyNumbers, "1.2.3"},
-        {{{&PanelForm::Heading, "360"}}, "", "360"},
-        {{{&PanelForm::Heading, "361"}}, HeadingRange, "361"},
-        {{{&PanelForm::Heading, "-1"}}, HeadingRange, "-1"},
-        {{{&PanelForm::LatDeg, "91"}},
-         "There are no Latitude values greater than 90." + Correct23,
+        {{{&P::Distance, "1e5"}}, "Enter only numbers please.", "1e5"},
+        {{{&P::Heading, "361"}}, "Only numbers between 0 and 360 please.", "361"},
+        {{{&P::LatDeg, "91"}},
+         "There are no Latitude values greater than 90.\r\n" + Correct.substr(2),
          "91"},
-        {{{&PanelForm::LongDeg, "181"}},
-         "There are no Longitude values greater than 180." + Correct23,
+        {{{&P::LongDeg, "181"}},
+         "There are no Longitude values greater than 180.\r\n" + Correct.substr(2),
          "181"},
-        {{{&PanelForm::LatMin, "5"}}, "", "5.00"},
-        {{{&PanelForm::LongMin, "7.1234567"}}, "", "7.123457"},
-        {{{&PanelForm::LatMin, "59.999999"}}, "", "59.999999"},
-        {{{&PanelForm::LatMin, "60"}},
-         "Minutes must be less than 60.\r\n" + std::string(12, ' ') + "Please correct.",
-         "60.00"},
-        {{{&PanelForm::LatDeg, "90"}, {&PanelForm::LatMin, "0.5"}},
-         "Latitude degrees is 90. Minutes must be zero." + Correct25,
+        {{{&P::LatMin, "5"}}, "", "5.00"},
+        {{{&P::LatDeg, "90"}, {&P::LatMin, "0.5"}},
+         "Latitude degrees is 90. Minutes must be zero.\r\n" + Correct,
          "0.50"},
-        {{{&PanelForm::LongDeg, "180"}, {&PanelForm::LongMin, "1"}},
-         "Longitude degrees is 180. Minutes must be zero." + Correct25,
+        {{{&P::LongDeg, "180"}, {&P::LongMin, "1"}},
+         "Longitude degrees is 180. Minutes must be zero.\r\n" + Correct,
          "1.00"},
     };
     for (const Case& c : cases) {
@@ -99,118 +89,89 @@ TEST_F(FixPanel, ALeftBoxIsCheckedAndRefusedWithItsTextSelected) {
         t.user.click(form.Elsewhere);
         t.messages.verify();
         EXPECT_EQ(box.text(), c.textAfter) << box.name();
-        EXPECT_EQ(box.hasFocus(), !c.message.empty()) << box.name();
-        if (!c.message.empty())
-            EXPECT_EQ(box.selLength(), static_cast<int>(box.text().size())) << box.name();
+        EXPECT_EQ(box.hasFocus() && box.selLength() == static_cast<int>(box.text().size()),
+                  !c.message.empty())
+            << box.name();
     }
 }
 
 TEST_F(FixPanel, EnterMovesToTheNextBoxOfThePosition) {
-    const std::pair<Box, Box> chain[] = {
-        {&PanelForm::ID, &PanelForm::LatDeg},      {&PanelForm::LatDeg, &PanelForm::LatMin},
-        {&PanelForm::LatMin, &PanelForm::LongDeg}, {&PanelForm::LongDeg, &PanelForm::LongMin},
-        {&PanelForm::VOR, &PanelForm::Heading},    {&PanelForm::Heading, &PanelForm::Distance}};
-    for (const auto& [from, to] : chain) {
+    for (const auto& [from, to] : std::vector<std::pair<Box, Box>>{{&P::ID, &P::LatDeg},
+                                                                   {&P::LatDeg, &P::LatMin},
+                                                                   {&P::LatMin, &P::LongDeg},
+                                                                   {&P::LongDeg, &P::LongMin},
+                                                                   {&P::VOR, &P::Heading},
+                                                                   {&P::Heading, &P::Distance}}) {
         t.user.pressEnter(form.*from);
         EXPECT_TRUE((form.*to).hasFocus()) << (form.*from).name();
     }
 }
 
-TEST_F(FixPanel, AHalfPositionIsRefusedWithTheFocusInTheBoxToFill) {
+// A half position is refused with the focus in the box to fill; a whole one
+// is a new fix with no empty part and its ID in parentheses, as the file
+// keeps it whichever editor it was typed in.
+TEST_F(FixPanel, AWholePositionMakesTheNewFix) {
     struct Case {
         Typed typed;
-        std::string message;
+        const char* message;
         Box focus;
-    };
-    const Case cases[] = {
-        {{{&PanelForm::LatMin, "20"}}, "You must supply a Longitude.", &PanelForm::LongDeg},
-        {{{&PanelForm::LongDeg, "122"}}, "You must supply a Latitude.", &PanelForm::LatDeg},
-        {{{&PanelForm::VOR, "SEA"}, {&PanelForm::Distance, "12"}},
-         "You must supply a heading for the VOR",
-         &PanelForm::Heading},
-        {{{&PanelForm::VOR, "SEA"}, {&PanelForm::Heading, "90"}},
-         "You must supply a distance for the VOR",
-         &PanelForm::Distance},
-        {{{&PanelForm::LatDeg, "47"}, {&PanelForm::LongMin, "5"}}, "", nullptr},
-    };
-    for (const Case& c : cases) {
-        form.panel.clear();
-        type(c.typed);
-        if (!c.message.empty())
-            t.messages.expectNotice(c.message);
-        EXPECT_EQ(form.panel.positionComplete(), c.message.empty()) << c.message;
-        t.messages.verify();
-        if (c.focus)
-            EXPECT_TRUE((form.*c.focus).hasFocus()) << c.message;
-    }
-}
-
-// The file keeps an ID in parentheses whichever editor it was typed in; a
-// whole position has no empty part, a half one is left to the catalogue.
-TEST_F(FixPanel, TheBoxesMakeTheDefinitionOfANewFix) {
-    struct Case {
-        Typed typed;
         store::FixRecord fix;
     };
+    // A fix record: ID, name, latitude, longitude, VOR, distance, heading.
     const Case cases[] = {
-        {{{&PanelForm::ID, "CF"}, {&PanelForm::LatDeg, "47"}, {&PanelForm::LongMin, "5"}},
-         {.TypeOfID = "(CF)",
-          .HemLat = "N",
-          .LatDeg = "47",
-          .LatMin = "0",
-          .HemLong = "W",
-          .LongDeg = "0",
-          .LongMin = "5.00"}},
-        {{{&PanelForm::LatDeg, "47"}}, {.HemLat = "N", .LatDeg = "47", .HemLong = "W"}},
-        {{{&PanelForm::VOR, "SEA"}, {&PanelForm::Heading, "90"}, {&PanelForm::Distance, "12.5"}},
-         {.VOR = "SEA", .VORDist = 12.5f, .Heading = 90}},
+        {{{&P::LatMin, "20"}}, "You must supply a Longitude.", &P::LongDeg, {}},
+        {{{&P::LongDeg, "122"}}, "You must supply a Latitude.", &P::LatDeg, {}},
+        {{{&P::VOR, "SEA"}, {&P::Distance, "12"}},
+         "You must supply a heading for the VOR",
+         &P::Heading,
+         {}},
+        {{{&P::VOR, "SEA"}, {&P::Heading, "90"}},
+         "You must supply a distance for the VOR",
+         &P::Distance,
+         {}},
+        {{{&P::ID, "CF"}, {&P::LatDeg, "47"}, {&P::LongMin, "5"}},
+         nullptr,
+         nullptr,
+         {"(CF)", "", "N", "47", "0", "W", "0", "5.00", "", 0, 0, store::False}},
+        {{{&P::VOR, "SEA"}, {&P::Heading, "90"}, {&P::Distance, "12.5"}},
+         nullptr,
+         nullptr,
+         {"", "", "", "", "", "", "", "", "SEA", 12.5f, 90, store::False}},
     };
     for (const Case& c : cases) {
         form.panel.clear();
         type(c.typed);
         t.user.click(form.Elsewhere);
-        EXPECT_EQ(form.panel.newFix(), c.fix) << c.typed.size();
+        if (c.message)
+            t.messages.expectNotice(c.message);
+        EXPECT_EQ(form.panel.positionComplete(), c.message == nullptr);
+        t.messages.verify();
+        if (c.message)
+            EXPECT_TRUE((form.*c.focus).hasFocus()) << c.message;
+        else
+            EXPECT_EQ(form.panel.newFix(), c.fix);
     }
 }
 
-// What a box cannot show whole stays as stored while the box is left as
-// shown; a hemisphere goes with the coordinates it belongs to.
+// A box left as shown keeps the stored value, even one it could not show
+// whole; a hemisphere goes with the coordinates it belongs to.
 TEST_F(FixPanel, ChangesAreTheBoxesTheUserChanged) {
-    const store::FixRecord byRadial{.TypeOfID = "(CF)",
-                                    .Name = "LONGFIXNAME1",
-                                    .VOR = "SEATL",
-                                    .VORDist = 12,
-                                    .Heading = 112.5f};
-    const store::FixRecord byPosition{.Name = "NEWFX",
-                                      .HemLat = "S",
-                                      .LatDeg = "47",
-                                      .LatMin = "5.00",
-                                      .HemLong = "E",
-                                      .LongDeg = "122",
-                                      .LongMin = "0"};
-    struct Case {
-        store::FixRecord shown;
-        Typed typed;
-        store::FixRecord after;
+    const store::FixRecord byRadial{"(CF)", "LONGFIXNAME1", "", "",     "",          "", "",
+                                    "",     "SEATL",        12, 112.5f, store::False};
+    const store::FixRecord byPosition{"",    "NEWFX", "S", "47", "5.00", "E",
+                                      "122", "0",     "",  0,    0,      store::False};
+    const auto changed = [this](const store::FixRecord& shown, const Typed& typed) {
+        form.panel.show(shown);
+        type(typed);
+        t.user.click(form.Elsewhere);
+        EXPECT_FALSE(form.panel.changes().name);
+        return procedures::changedFix(shown, form.panel.changes());
     };
-    store::FixRecord renamedID = byRadial;
-    renamedID.TypeOfID = "(XY)";
+    EXPECT_EQ(changed(byRadial, {}), byRadial);
+    EXPECT_EQ(changed(byRadial, {{&P::ID, "XY"}}).TypeOfID, "(XY)");
     store::FixRecord moved = byPosition;
     moved.LatMin = "6.00";
-    const Case cases[] = {
-        {byRadial, {}, byRadial},
-        {byRadial, {{&PanelForm::ID, "XY"}}, renamedID},
-        {byPosition, {}, byPosition},
-        {byPosition, {{&PanelForm::LatMin, "6"}}, moved},
-    };
-    for (const Case& c : cases) {
-        form.panel.show(c.shown);
-        type(c.typed);
-        t.user.click(form.Elsewhere);
-        const procedures::FixChanges changes = form.panel.changes();
-        EXPECT_EQ(procedures::changedFix(c.shown, changes), c.after) << c.typed.size();
-        EXPECT_FALSE(changes.name);
-    }
+    EXPECT_EQ(changed(byPosition, {{&P::LatMin, "6"}}), moved);
 }
 
 } // namespace

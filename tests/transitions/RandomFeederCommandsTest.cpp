@@ -149,14 +149,14 @@ protected:
             store::PrintTheSidStarFile(tables, counters, {"KSEA", "", "", "1/2/2027"});
         auto again = std::make_unique<shell::Module1>();
         const store::ReadResult read = store::LoadData(file, again->Store, again->Counters);
-        ASSERT_TRUE(read.ok) << after << ": " << read.message << "\n" << lastCommands();
+        ASSERT_TRUE(read.ok) << after << ": " << read.message << "\n" << r.lastCommands();
         // The file keeps no arc flag.
         auto written = std::make_unique<store::ProcedureStore>(tables);
         for (int i = 1; i <= store::FixCapacity; ++i)
             written->Fixes[i].IsArcPoint = store::False;
         ASSERT_EQ(tablecheck::tableDifference(*written, again->Store), "")
             << after << "\n"
-            << file << lastCommands();
+            << file << r.lastCommands();
         ++checked;
     }
 
@@ -185,8 +185,6 @@ protected:
             editorStep();
     }
 
-    std::string lastCommands() const { return r.lastCommands(); }
-
     support::RandomUser r{GetParam(), user};
     arc::AddARC& arcForm = t.app.add<arc::AddARC>(*m);
     arc::FindWaypointForm& search = t.app.add<arc::FindWaypointForm>(*m);
@@ -197,9 +195,9 @@ TEST_P(RandomFeederCommands, EverySaveReadsBackAsTheSameTables) {
     const int steps = support::randomSteps(2500);
     for (int i = 0; i < steps && !HasFatalFailure(); ++i) {
         step();
-        ASSERT_FALSE(t.app.ended()) << lastCommands();
+        ASSERT_FALSE(t.app.ended()) << r.lastCommands();
     }
-    EXPECT_GT(checked, 0) << lastCommands();
+    EXPECT_GT(checked, 0) << r.lastCommands();
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomFeederCommands, ::testing::Values(1u, 2u, 3u, 4u));

@@ -112,30 +112,6 @@ TEST_F(Waypoints, AddWithAnEntrySelectedOnlyAsks) {
     }
 }
 
-// The ID is kept in parentheses, as the procedure editor keeps it.
-TEST_F(Waypoints, ANewFixStoresEmptyPositionPartsAsZero) {
-    user.typeInto(form.RWFixNameText, "newfx");
-    user.typeInto(form.RwFixIDText, "cf");
-    user.typeInto(form.RWDDMLatText, "47");
-    user.click(form.RWSLatOption);
-    user.typeInto(form.RWDMMLongText, "5");
-    user.click(form.RWELongOption);
-    user.typeInto(form.RWAlt1Text, "3000");
-    user.click(form.AddRWWaypointCommand);
-    EXPECT_EQ(m->WorkRunways[5], fixRow("16L", "NEWFX", "3000", F, T));
-    EXPECT_EQ(m->WorkFixes[14], (store::FixRecord{.TypeOfID = "(CF)",
-                                                  .Name = "NEWFX",
-                                                  .HemLat = "S",
-                                                  .LatDeg = "47",
-                                                  .LatMin = "0",
-                                                  .HemLong = "E",
-                                                  .LongDeg = "0",
-                                                  .LongMin = "5.00"}));
-    EXPECT_EQ(m->Store.FixCount, 13);
-    user.select(form.RWWaypointList, 4);
-    EXPECT_EQ(form.RWDMMLatText.text() + form.RWDDMLongText.text(), "00");
-}
-
 TEST_F(Waypoints, AKnownFixMakesNoNewFixAndKeepsItsDefinition) {
     answerKnownFix("COYLA", false, ui::answers::No);
     user.typeInto(form.RWFixNameText, "coyla");
@@ -162,16 +138,6 @@ TEST_F(Waypoints, AKnownFixMakesNoNewFixAndKeepsItsDefinition) {
     user.click(form.AddRWWaypointCommand);
     EXPECT_EQ(m->WorkRunways[7], fixRow("16L", "COYLA", "5000", F, T));
     EXPECT_EQ(workFixes(), fixes);
-}
-
-TEST_F(Waypoints, MovesCarryTheEndOfTheFeeder) {
-    user.select(form.RWWaypointList, 2);
-    user.click(form.RWMoveDown);
-    EXPECT_EQ(entries(), (std::vector<std::string>{"ANVIL", "ATOME", "CF16L", "COYLA"}));
-    EXPECT_EQ(m->WorkRunways[3], fixRow("16L", "CF16L", "2000"));
-    EXPECT_EQ(m->WorkRunways[4], fixRow("16L", "COYLA", "4000", F, T));
-    user.click(form.RWMoveDown); // the last entry stays last
-    EXPECT_EQ(m->WorkRunways[5].FIX, "HAROB");
 }
 
 TEST_F(Waypoints, SelectingAnUnknownFixEmptiesTheFixBoxesAndModifyWritesNoFix) {
@@ -212,28 +178,6 @@ TEST_F(Waypoints, ARenamedFixCarriesItsNameEverywhere) {
     EXPECT_EQ(m->Store.STARs[3].Fix, "COYLB");
     EXPECT_EQ(editor.renamed,
               (std::vector<std::pair<std::string, std::string>>{{"COYLA", "COYLB"}}));
-}
-
-// A box shows what it can: a five-letter VOR, a bearing with decimals, a
-// twelve-letter name and an ID in parentheses stay as stored when only the
-// altitude changes.
-TEST_F(Waypoints, ModifyKeepsWhatTheBoxesCannotShowWhole) {
-    const store::FixRecord arcPoint{.TypeOfID = "(CF)",
-                                    .Name = "LONGFIXNAME1",
-                                    .VOR = "SEATL",
-                                    .VORDist = 12,
-                                    .Heading = 112.5f,
-                                    .IsArcPoint = T};
-    m->Store.Fixes[++m->Store.FixCount] = arcPoint;
-    m->Store.Runways[2].FIX = arcPoint.Name;
-    user.click(form.RWOopsCommand);
-    open("16L");
-    user.select(form.RWWaypointList, 1);
-    EXPECT_EQ(form.RWHeadingText.text() + form.RWVORFIXText.text(), "112SEA");
-    user.replaceText(form.RWAlt1Text, "4500");
-    user.click(form.ModifyRWWaypointCommand);
-    EXPECT_EQ(workFix(arcPoint.Name), arcPoint);
-    EXPECT_EQ(m->WorkRunways[2], fixRow("16L", arcPoint.Name, "4500"));
 }
 
 } // namespace
