@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
     app.add<shell::PickFile>(*m);
     app.add<shell::UsersNameForm>(*m);
     app.add<shell::FindFlyForm>(*m);
-    app.add<editor::ModifyProcedure>(*m);
+    auto& procedureEditor = app.add<editor::ModifyProcedure>(*m);
     app.add<editor::UserFixForm>(*m);
-    app.add<transitions::RunwayForm>(*m);
+    app.add<transitions::RunwayForm>(*m, procedureEditor);
     app.add<arc::AddARC>(*m);
     app.add<arc::FindWaypointForm>(*m);
 

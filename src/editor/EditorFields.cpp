@@ -1,25 +1,12 @@
-// Entry boxes of a waypoint: the Enter-key chains, the checks made when a
-// box is left, and the routines that empty groups of boxes.
+// Entry boxes of a leg: the checks made when a box is left, and the routines
+// that empty groups of boxes. The fix boxes' own rules are the fix panel's.
 #include "editor/ModifyProcedure.h"
 
 #include "procedures/EntryRules.h"
-#include "runtime/Text.h"
 
 namespace editor {
 
 namespace {
-
-constexpr int Enter = 13;
-
-void onEnter(int keyAscii, ui::TextBox& next) {
-    if (keyAscii == Enter)
-        next.setFocus();
-}
-
-void upperCase(ui::TextBox& box) {
-    if (!box.text().empty())
-        box.setText(runtime::toUpper(box.text()));
-}
 
 // Refuses the box when its check gave a message; true when the text passed.
 bool passes(ModifyProcedure& form, ui::TextBox& box, const std::string& refusal) {
@@ -29,85 +16,14 @@ bool passes(ModifyProcedure& form, ui::TextBox& box, const std::string& refusal)
     return false;
 }
 
-// The minutes box keeps its rewritten text whether or not it is refused.
-void checkMinutes(ModifyProcedure& form, ui::TextBox& minutes,
-                  const procedures::MinutesCheck& check) {
-    if (minutes.text().empty())
-        return;
-    minutes.setText(check.text);
-    passes(form, minutes, check.message);
-}
-
 } // namespace
-
-void ModifyProcedure::FixIDText_KeyPress(int& KeyAscii) {
-    onEnter(KeyAscii, DDMLatText);
-}
-
-void ModifyProcedure::DDMLatText_KeyPress(int& KeyAscii) {
-    onEnter(KeyAscii, DMMLatText);
-}
-
-void ModifyProcedure::DMMLatText_KeyPress(int& KeyAscii) {
-    onEnter(KeyAscii, DDMLongText);
-}
-
-void ModifyProcedure::DDMLongText_KeyPress(int& KeyAscii) {
-    onEnter(KeyAscii, DMMLongText);
-}
-
-void ModifyProcedure::VORFIXText_KeyPress(int& KeyAscii) {
-    onEnter(KeyAscii, HeadingText);
-}
-
-void ModifyProcedure::HeadingText_KeyPress(int& KeyAscii) {
-    onEnter(KeyAscii, DistText);
-}
-
-void ModifyProcedure::FixIDText_LostFocus() {
-    if (!passes(*this, FixIDText, procedures::checkName(FixIDText.text())))
-        return;
-    upperCase(FixIDText);
-}
-
-void ModifyProcedure::VORFIXText_LostFocus() {
-    if (!passes(*this, VORFIXText, procedures::checkName(VORFIXText.text())))
-        return;
-    upperCase(VORFIXText);
-}
 
 void ModifyProcedure::Alt1Text_LostFocus() {
     passes(*this, Alt1Text, procedures::checkNumber(Alt1Text.text()));
 }
 
-void ModifyProcedure::DistText_LostFocus() {
-    passes(*this, DistText, procedures::checkNumber(DistText.text()));
-}
-
 void ModifyProcedure::OnHeadAltText_LostFocus() {
     passes(*this, OnHeadAltText, procedures::checkNumber(OnHeadAltText.text()));
-}
-
-void ModifyProcedure::HeadingText_LostFocus() {
-    passes(*this, HeadingText, procedures::checkHeading(HeadingText.text()));
-}
-
-void ModifyProcedure::DDMLatText_LostFocus() {
-    passes(*this, DDMLatText, procedures::checkLatitudeDegrees(DDMLatText.text()));
-}
-
-void ModifyProcedure::DDMLongText_LostFocus() {
-    passes(*this, DDMLongText, procedures::checkLongitudeDegrees(DDMLongText.text()));
-}
-
-void ModifyProcedure::DMMLatText_LostFocus() {
-    checkMinutes(*this, DMMLatText,
-                 procedures::checkLatitudeMinutes(DMMLatText.text(), DDMLatText.text()));
-}
-
-void ModifyProcedure::DMMLongText_LostFocus() {
-    checkMinutes(*this, DMMLongText,
-                 procedures::checkLongitudeMinutes(DMMLongText.text(), DDMLongText.text()));
 }
 
 void ModifyProcedure::OnHeadDistText_LostFocus() {
@@ -132,11 +48,7 @@ void ModifyProcedure::InterceptHeadingText_LostFocus() {
 }
 
 void ModifyProcedure::ClearLatLongs() {
-    for (ui::TextBox* box : {&FixNameText, &FixIDText, &DDMLatText, &DMMLatText, &DDMLongText,
-                             &DMMLongText, &VORFIXText, &HeadingText, &DistText}) {
-        box->setText("");
-        box->setEnabled(true);
-    }
+    fixPanel_.clear();
 }
 
 void ModifyProcedure::BlankAltVorBoxes() {

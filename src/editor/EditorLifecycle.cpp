@@ -37,19 +37,19 @@ void ModifyProcedure::Form_Load() {
 
     OpenedFile.clear();
     OpenedICAO.clear();
-    const std::string mode = m.EditMode;
-    if (mode == "D") {
+    const shell::EditMode mode = m.EditMode;
+    if (mode == shell::EditMode::ModifySIDs) {
         setCaption("Modify a Departure Procedure");
         AptNameText.setEnabled(false);
         ProcedureNameText.setEnabled(false);
         NextProcedureCommand.setEnabled(true);
-    } else if (mode == "S") {
+    } else if (mode == shell::EditMode::ModifySTARs) {
         setCaption("Modify a Standard Terminal Arrival Procedure");
         AptNameText.setEnabled(false);
         ProcedureNameText.setEnabled(false);
         AptNameText.setVisible(false);
         coverInterceptONHDG(true);
-    } else if (mode == "E") {
+    } else if (mode == shell::EditMode::CreateSIDs) {
         setCaption("Create a Departure Procedure");
         AptNameText.setEnabled(true);
         ProcedureNameText.setEnabled(true);
@@ -58,7 +58,7 @@ void ModifyProcedure::Form_Load() {
         WaypointList.Clear();
         NextProcedureCommand.setEnabled(false);
         DeleteProcedureCommand.setEnabled(false);
-    } else if (mode == "T") {
+    } else if (mode == shell::EditMode::CreateSTARs) {
         setCaption("Create a Standard Terminal Arrival Procedure");
         AptNameText.setEnabled(true);
         ProcedureNameText.setEnabled(true);
@@ -70,7 +70,7 @@ void ModifyProcedure::Form_Load() {
         DeleteProcedureCommand.setEnabled(false);
     }
 
-    if (mode == "E" || mode == "T") {
+    if (!shell::isModify(mode)) {
         setCounterLabel(1, 1);
     } else {
         // The box keeps the code without ".txt" (also for codes shorter
@@ -97,13 +97,13 @@ void ModifyProcedure::Form_Load() {
         OpenedFile = m.DataFolder / m.AirportFileName;
         OpenedICAO = SavedICAO;
         m.ProcedureStart = 1;
-        if (mode == "S")
+        if (mode == shell::EditMode::ModifySTARs)
             setCounterLabel(CurrentSTAR, m.Counters.STARCount);
         else
             setCounterLabel(CurrentSID, m.Counters.SIDCount);
         LoadWaypointList();
         SearchForAirport();
-        if (mode == "S")
+        if (mode == shell::EditMode::ModifySTARs)
             PrintRunways();
     }
 
@@ -169,8 +169,8 @@ void ModifyProcedure::ProcedureNameText_LostFocus() {
     if (!name.empty() && !made(isSTARMode() ? procedures::renameSTAR(tables(), onScreen(), name)
                                             : procedures::renameSID(tables(), onScreen(), name)))
         return;
-    if ((m.Store.SIDs[1].Name.empty() && m.EditMode == "E") ||
-        (m.Store.STARs[1].Name.empty() && m.EditMode == "T"))
+    if ((m.Store.SIDs[1].Name.empty() && m.EditMode == shell::EditMode::CreateSIDs) ||
+        (m.Store.STARs[1].Name.empty() && m.EditMode == shell::EditMode::CreateSTARs))
         m.ProcedureStart = 1;
 }
 

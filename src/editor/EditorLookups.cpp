@@ -80,9 +80,7 @@ void ModifyProcedure::AddNavText_LostFocus() {
             FixNameText.setText(id);
             AddNavText.setText("");
             FixIsKnown = store::True;
-            for (ui::TextBox* box : {&FixNameText, &DDMLatText, &DMMLatText, &DDMLongText,
-                                     &DMMLongText, &VORFIXText, &HeadingText, &DistText})
-                box->setEnabled(false);
+            fixPanel_.setEnabled(false);
             Alt1Text.setFocus();
         }
         return;

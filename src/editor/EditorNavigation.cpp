@@ -34,7 +34,7 @@ void ModifyProcedure::LoadWaypointList() {
                 m.BackToMenu = store::True;
                 return;
             }
-            m.EditMode = "T";
+            m.EditMode = shell::EditMode::CreateSTARs;
             int number = 0;
             procedures::beginSTAR(tables(), number);
             setCounterLabel(number, number);
@@ -66,7 +66,7 @@ void ModifyProcedure::LoadWaypointList() {
         RwText1.setEnabled(true);
         ProcedureNameText.setText("");
         ProcedureNameText.setEnabled(true);
-        m.EditMode = "E";
+        m.EditMode = shell::EditMode::CreateSIDs;
         return;
     }
     ProcedureNameText.setText(first.Name);
@@ -100,12 +100,12 @@ void ModifyProcedure::NextProcedureCommand_Click() {
     FloatAltOption.setValue(0);
 
     auto& counters = m.Counters;
-    std::string mode = m.EditMode;
+    shell::EditMode mode = m.EditMode;
 
     // The create modes check the procedure on screen first; after that they
     // move on like the modify modes, so that the list keeps showing the rows
     // the list commands work on.
-    if (mode == "T") {
+    if (mode == shell::EditMode::CreateSTARs) {
         bool anyRunway = false;
         for (int k = 1; k <= 8; ++k)
             anyRunway = anyRunway || !runwayBox(k).text().empty();
@@ -132,8 +132,8 @@ void ModifyProcedure::NextProcedureCommand_Click() {
             return;
         }
         AptNameText.setEnabled(false);
-        mode = "S";
-    } else if (mode == "E") {
+        mode = shell::EditMode::ModifySTARs;
+    } else if (mode == shell::EditMode::CreateSIDs) {
         if (RwText1.text().empty()) {
             MsgBox("There is no runway designated for this SID." + CRLF +
                    "Please add runway approach number.");
@@ -151,12 +151,12 @@ void ModifyProcedure::NextProcedureCommand_Click() {
             return;
         }
         AptNameText.setEnabled(false);
-        mode = "D";
+        mode = shell::EditMode::ModifySIDs;
     }
 
     if (!storeProcedureOnScreen())
         return;
-    if (mode == "S") {
+    if (mode == shell::EditMode::ModifySTARs) {
         const auto& stars = m.Store.STARs;
         const int next = m.ProcedureStart + stars.rowOrEmpty(m.ProcedureStart).Elements;
         if (next > m.ProcedureStart && !stars.rowOrEmpty(next).Name.empty()) {
@@ -170,7 +170,7 @@ void ModifyProcedure::NextProcedureCommand_Click() {
         LoadWaypointList();
         PrintRunways();
         BlankAltVorBoxes();
-    } else if (mode == "D") {
+    } else if (mode == shell::EditMode::ModifySIDs) {
         AddNavText.setText("");
         SaveSIDRunways();
         HideRw2to8();
@@ -260,9 +260,9 @@ void ModifyProcedure::AddAnotherProcedureCommand_Click() {
 }
 
 void ModifyProcedure::DeleteProcedureCommand_Click() {
-    if (WaypointList.ListCount() == 0 || (m.EditMode != "D" && m.EditMode != "S"))
+    if (WaypointList.ListCount() == 0 || !shell::isModify(m.EditMode))
         return;
-    const bool star = m.EditMode == "S";
+    const bool star = m.EditMode == shell::EditMode::ModifySTARs;
     const procedures::ProcedureAt at = onScreen();
     if (!made(star ? procedures::removeSTAR(tables(), at) : procedures::removeSID(tables(), at)))
         return;

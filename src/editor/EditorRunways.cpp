@@ -144,4 +144,26 @@ void ModifyProcedure::RwText_DblClick(int k) {
     app().show("RunwayForm");
 }
 
+void ModifyProcedure::markRunwayDefined(int box) {
+    if (box >= 1 && box <= 8)
+        runwayBox(box).setForeColor(ui::colors::ButtonText);
+}
+
+void ModifyProcedure::showAgain(bool focusNavaidBox) {
+    show();
+    if (focusNavaidBox)
+        AddNavText.setFocus();
+}
+
+void ModifyProcedure::fixRenamed(const std::string& from, const std::string& to) {
+    // The STAR on screen lists its fix names.
+    for (int line = 0; line < WaypointList.ListCount(); ++line) {
+        const int row = m.ProcedureStart + line;
+        if (!store::STARTable::fits(row))
+            break;
+        if (WaypointList.List(line) == from && m.Store.STARs[row].Fix == to)
+            WaypointList.setList(line, to);
+    }
+}
+
 } // namespace editor

@@ -18,7 +18,7 @@ void ModifyProcedure::SaveCommand_Click() {
     auto& counters = m.Counters;
     // An airport whose last procedure of the mode was deleted is saved
     // without them: no name or waypoint is asked for.
-    const bool emptied = (m.EditMode == "D" || m.EditMode == "S") && procedureRows() == 0;
+    const bool emptied = shell::isModify(m.EditMode) && procedureRows() == 0;
     if (ProcedureNameText.text().empty() && !emptied) {
         MsgBox("The procedure basic name is missing");
         ProcedureNameText.setFocus();
@@ -66,7 +66,7 @@ void ModifyProcedure::SaveCommand_Click() {
                                       ui::Buttons::YesNo, ui::Icon::Critical);
             m.LastAnswer = std::to_string(answer);
             if (answer == ui::answers::Yes) {
-                m.EditMode = "E";
+                m.EditMode = shell::EditMode::CreateSIDs;
                 FreshForm();
                 HideRw2to8();
                 setCaption("Create a Departure Procedure");
@@ -94,7 +94,7 @@ void ModifyProcedure::SaveCommand_Click() {
                                       ui::Buttons::YesNo, ui::Icon::Critical);
             m.LastAnswer = std::to_string(answer);
             if (answer == ui::answers::Yes) {
-                m.EditMode = "T";
+                m.EditMode = shell::EditMode::CreateSTARs;
                 FreshForm();
                 HideRw2to8();
                 setCaption("Create a Standard Terminal Arrival Procedure");

@@ -28,20 +28,10 @@ void ModifyProcedure::AddUserFix(const std::string& name) {
         // The boxes of a known fix hold no position; its definition does.
         fix = m.Store.Fixes[known];
     } else {
+        fix = fixPanel_.newFix();
         fix.Name = name;
+        // The user-fix file keeps the bare ID.
         fix.TypeOfID = FixIDText.text();
-        if (!VORFIXText.text().empty()) {
-            fix.VOR = VORFIXText.text();
-            fix.VORDist = toSingle(runtime::val(DistText.text()));
-            fix.Heading = toSingle(runtime::val(HeadingText.text()));
-        } else {
-            fix.LatDeg = DDMLatText.text();
-            fix.LatMin = DMMLatText.text();
-            fix.LongDeg = DDMLongText.text();
-            fix.LongMin = DMMLongText.text();
-            fix.HemLat = NLatOption.value() ? "N" : "S";
-            fix.HemLong = ELongOption.value() ? "E" : "W";
-        }
     }
     if (!m.UserFixTable.append(std::move(fix)))
         return;

@@ -126,31 +126,10 @@ void ModifyProcedure::WaypointList_Click() {
 }
 
 void ModifyProcedure::PrintLatLong(int row) {
-    ClearLatLongs();
-    if (!store::FixTable::fits(row))
-        return;
-    const store::FixRecord& fix = m.Store.Fixes[row];
-    FixNameText.setText(fix.Name);
-    if (!fix.TypeOfID.empty())
-        FixIDText.setText(StripParentheses(fix.TypeOfID));
-    if (!fix.VOR.empty()) {
-        VORFIXText.setText(fix.VOR);
-        HeadingText.setText(procedures::fixFieldText(fix.Heading));
-        DistText.setText(procedures::fixFieldText(fix.VORDist));
-        return;
-    }
-    DDMLatText.setText(fix.LatDeg);
-    DMMLatText.setText(fix.LatMin);
-    DDMLongText.setText(fix.LongDeg);
-    DMMLongText.setText(fix.LongMin);
-    if (fix.HemLat == "N")
-        NLatOption.setValue(true);
+    if (store::FixTable::fits(row))
+        fixPanel_.show(m.Store.Fixes[row]);
     else
-        SLatOption.setValue(true);
-    if (fix.HemLong == "W")
-        WLongOption.setValue(true);
-    else
-        ELongOption.setValue(true);
+        ClearLatLongs();
 }
 
 void ModifyProcedure::ClearDataCommand_Click() {

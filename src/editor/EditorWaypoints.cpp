@@ -4,8 +4,6 @@
 #include "editor/WaypointRows.h"
 
 #include "procedures/EntryRules.h"
-#include "procedures/FixFieldText.h"
-#include "runtime/Numbers.h"
 
 #include <optional>
 #include <string>
@@ -29,21 +27,6 @@ std::string shownIn(const ui::TextBox& box, std::string stored) {
 // box could not show whole is never written back cut.
 std::string keptOrTyped(const ui::TextBox& box, const std::string& stored) {
     return box.text() == shownIn(box, stored) ? stored : box.text();
-}
-
-float keptOrTyped(const ui::TextBox& box, float stored) {
-    return box.text() == shownIn(box, procedures::fixFieldText(stored))
-               ? stored
-               : toSingle(runtime::val(box.text()));
-}
-
-// Of a degrees and minutes pair, an empty one becomes "0" once the other is
-// given, so the fix is written with every part of its position.
-void zeroIfEmpty(ui::TextBox& degrees, ui::TextBox& minutes) {
-    if (degrees.text().empty())
-        degrees.setText("0");
-    if (minutes.text().empty())
-        minutes.setText("0");
 }
 
 } // namespace
@@ -95,37 +78,19 @@ void ModifyProcedure::AddWaypointCommand_Click() {
     const bool known = !fixName.empty() && fixes.find(fixName) != 0;
     procedures::NewFix newFix;
     if (!fixName.empty() && !known) {
-        newFix.given = true;
-        store::FixRecord& fix = newFix.fix;
-        fix.Name = fixName;
-        if (!FixIDText.text().empty())
-            fix.TypeOfID = WrapInParentheses(FixIDText.text());
-        if (!VORFIXText.text().empty()) {
-            if (HeadingText.text().empty() || DistText.text().empty()) {
-                MsgBox("The User defined VOR is missing data.");
-                VORFIXText.setFocus();
-                return;
-            }
-            fix.VOR = VORFIXText.text();
-            fix.VORDist = toSingle(runtime::val(DistText.text()));
-            fix.Heading = toSingle(runtime::val(HeadingText.text()));
-        } else if (!DDMLatText.text().empty() || !DMMLatText.text().empty()) {
-            if (!DDMLongText.text().empty() || !DMMLongText.text().empty()) {
-                zeroIfEmpty(DDMLatText, DMMLatText);
-                zeroIfEmpty(DDMLongText, DMMLongText);
-            }
-            fix.LatDeg = DDMLatText.text();
-            fix.LatMin = DMMLatText.text();
-            fix.LongDeg = DDMLongText.text();
-            fix.LongMin = DMMLongText.text();
-            fix.HemLat = NLatOption.value() ? "N" : "S";
-            fix.HemLong = ELongOption.value() ? "E" : "W";
+        // A half position is the fix catalogue's to refuse; a radial without
+        // its bearing or distance is refused here.
+        if (!VORFIXText.text().empty() && (HeadingText.text().empty() || DistText.text().empty())) {
+            MsgBox("The User defined VOR is missing data.");
+            VORFIXText.setFocus();
+            return;
         }
+        newFix.given = true;
+        newFix.fix = fixPanel_.newFix();
+        newFix.fix.Name = fixName;
     }
 
-    for (ui::TextBox* box : {&FixNameText, &DDMLatText, &DMMLatText, &DDMLongText, &DMMLongText,
-                             &VORFIXText, &HeadingText, &DistText})
-        box->setEnabled(true);
+    fixPanel_.setEnabled(true);
     ClearDataCommand.setEnabled(true);
     if (!addLeg(newFix))
         return;
@@ -225,25 +190,9 @@ std::optional<procedures::FixChange> ModifyProcedure::fixChange() {
     if (FixIndex < 1 || FixIndex > fixes.count())
         return std::nullopt;
     const store::FixRecord& fix = fixes[FixIndex];
-    store::FixRecord definition = fix;
-    const std::string shownID = StripParentheses(fix.TypeOfID);
-    if (FixIDText.text() != shownIn(FixIDText, shownID))
-        definition.TypeOfID = FixIDText.text().empty() ? "" : WrapInParentheses(FixIDText.text());
-    if (!fix.VOR.empty()) {
-        definition.VOR = keptOrTyped(VORFIXText, fix.VOR);
-        definition.VORDist = keptOrTyped(DistText, fix.VORDist);
-        definition.Heading = keptOrTyped(HeadingText, fix.Heading);
-    } else {
-        definition.LatDeg = keptOrTyped(DDMLatText, fix.LatDeg);
-        definition.LatMin = keptOrTyped(DMMLatText, fix.LatMin);
-        definition.LongDeg = keptOrTyped(DDMLongText, fix.LongDeg);
-        definition.LongMin = keptOrTyped(DMMLongText, fix.LongMin);
-        definition.HemLat = NLatOption.value() ? "N" : "S";
-        definition.HemLong = ELongOption.value() ? "E" : "W";
-    }
-    const std::string to =
-        FixNameText.text().empty() ? fix.Name : keptOrTyped(FixNameText, fix.Name);
-    return procedures::FixChange{FixIndex, to, definition};
+    const procedures::FixChanges changes = fixPanel_.changes();
+    const std::string to = changes.name && !changes.name->empty() ? *changes.name : fix.Name;
+    return procedures::FixChange{FixIndex, to, procedures::changedFix(fix, changes)};
 }
 
 } // namespace editor

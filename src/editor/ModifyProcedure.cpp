@@ -41,30 +41,17 @@ void ModifyProcedure::setDesignState() {
              &VORFIXText, &HeadingLabel, &HeadingText, &DistLabel, &DistText})
         c->placeIn(UserFixFrame);
     FixNameLabel.setCaption("Fix Name");
-    FixNameText.setMaxLength(10);
     FixIDLabel.setCaption("ID");
     LatLabel.setCaption("D     M   Latitude");
-    DDMLatText.setMaxLength(2);
-    DMMLatText.setMaxLength(9);
     NLatOption.placeIn(LatFrame);
     SLatOption.placeIn(LatFrame);
-    NLatOption.setCaption("North Lat");
-    SLatOption.setCaption("South Lat");
-    NLatOption.setValue(true);
     LongLabel.setCaption(" D      M Longitude");
-    DDMLongText.setMaxLength(3);
-    DMMLongText.setMaxLength(9);
     ELongOption.placeIn(LongFrame);
     WLongOption.placeIn(LongFrame);
-    ELongOption.setCaption("East Long");
-    WLongOption.setCaption("West Long");
-    WLongOption.setValue(true);
     VORLabel.setCaption("VOR");
-    VORFIXText.setMaxLength(3);
     HeadingLabel.setCaption("Heading");
-    HeadingText.setMaxLength(3);
     DistLabel.setCaption("Distance");
-    DistText.setMaxLength(5);
+    fixPanel_.setDesignState();
 
     OnHeadFrame.setCaption("ONHDG");
     for (ui::Control* c : std::initializer_list<ui::Control*>{&OnHeadAltLabel, &OnHeadAltText,
@@ -121,20 +108,7 @@ void ModifyProcedure::wireEvents() {
     FixNameText.KeyPress = [this](int& key) { FixNameText_KeyPress(key); };
     FixNameText.LostFocus = [this] { FixNameText_LostFocus(); };
     FixNameText.DblClick = [this] { FixNameText_DblClick(); };
-    FixIDText.KeyPress = [this](int& key) { FixIDText_KeyPress(key); };
-    FixIDText.LostFocus = [this] { FixIDText_LostFocus(); };
-    DDMLatText.KeyPress = [this](int& key) { DDMLatText_KeyPress(key); };
-    DDMLatText.LostFocus = [this] { DDMLatText_LostFocus(); };
-    DMMLatText.KeyPress = [this](int& key) { DMMLatText_KeyPress(key); };
-    DMMLatText.LostFocus = [this] { DMMLatText_LostFocus(); };
-    DDMLongText.KeyPress = [this](int& key) { DDMLongText_KeyPress(key); };
-    DDMLongText.LostFocus = [this] { DDMLongText_LostFocus(); };
-    DMMLongText.LostFocus = [this] { DMMLongText_LostFocus(); };
-    VORFIXText.KeyPress = [this](int& key) { VORFIXText_KeyPress(key); };
-    VORFIXText.LostFocus = [this] { VORFIXText_LostFocus(); };
-    HeadingText.KeyPress = [this](int& key) { HeadingText_KeyPress(key); };
-    HeadingText.LostFocus = [this] { HeadingText_LostFocus(); };
-    DistText.LostFocus = [this] { DistText_LostFocus(); };
+    fixPanel_.wire();
     OnHeadAltText.LostFocus = [this] { OnHeadAltText_LostFocus(); };
     OnHeadDistText.LostFocus = [this] { OnHeadDistText_LostFocus(); };
     InterceptHeadingText.LostFocus = [this] { InterceptHeadingText_LostFocus(); };
@@ -159,7 +133,7 @@ ui::TextBox& ModifyProcedure::runwayBox(int k) {
 }
 
 bool ModifyProcedure::isSTARMode() const {
-    return m.EditMode == "T" || m.EditMode == "S";
+    return shell::isSTARMode(m.EditMode);
 }
 
 void ModifyProcedure::setCounterLabel(int number, int total) {

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "procedures/TablesSnapshot.h"
 #include "procedures/ProcedureEdits.h"
+#include "procedures/TablesSnapshot.h"
+#include "shell/FixEntryPanel.h"
 #include "shell/Module1.h"
+#include "shell/RunwayBoxAccess.h"
 #include "ui/Forms.h"
 
 #include <array>
@@ -21,7 +23,7 @@ class UserFixForm;
 // position of the procedure on screen and the state of the entry boxes.
 // Its logic is split by concern: lifecycle and navigation, field checks,
 // list commands, runway boxes, lookups, user fixes and the save command.
-class ModifyProcedure : public ui::Form {
+class ModifyProcedure : public ui::Form, public shell::RunwayBoxAccess {
 public:
     ModifyProcedure(ui::App& app, shell::Module1& m);
 
@@ -137,25 +139,13 @@ public:
     void SaveCommand_Click();
 
     // --- Field checks ---
-    void FixIDText_KeyPress(int& KeyAscii);
-    void DDMLatText_KeyPress(int& KeyAscii);
-    void DMMLatText_KeyPress(int& KeyAscii);
-    void DDMLongText_KeyPress(int& KeyAscii);
-    void VORFIXText_KeyPress(int& KeyAscii);
-    void HeadingText_KeyPress(int& KeyAscii);
-    void FixIDText_LostFocus();
-    void VORFIXText_LostFocus();
-    void DDMLatText_LostFocus();
-    void DMMLatText_LostFocus();
-    void DDMLongText_LostFocus();
-    void DMMLongText_LostFocus();
-    void HeadingText_LostFocus();
-    void DistText_LostFocus();
     void Alt1Text_LostFocus();
     void OnHeadAltText_LostFocus();
     void OnHeadDistText_LostFocus();
     void InterceptHeadingText_LostFocus();
     void ClearLatLongs();
+    // The fix boxes' rules; the user-fix picker shows its fix with them.
+    shell::FixEntryPanel& fixPanel() { return fixPanel_; }
     void BlankAltVorBoxes();
     static std::string StripParentheses(const std::string& text);
 
@@ -204,6 +194,12 @@ public:
     // A runway box shows red text: its runway has no transition yet.
     bool anyRunwayRed();
 
+    // --- For the transition editor ---
+    void markRunwayDefined(int box) override;
+    std::string airportName() const override { return AptNameText.text(); }
+    void showAgain(bool focusNavaidBox) override;
+    void fixRenamed(const std::string& from, const std::string& to) override;
+
     // --- Shared helpers ---
     bool isSTARMode() const;
     bool isSIDMode() const { return !isSTARMode(); }
@@ -233,6 +229,10 @@ protected:
 private:
     void setDesignState();
     void wireEvents();
+
+    shell::FixEntryPanel fixPanel_{{FixNameText, FixIDText, DDMLatText, DMMLatText, NLatOption,
+                                    SLatOption, DDMLongText, DMMLongText, ELongOption, WLongOption,
+                                    VORFIXText, HeadingText, DistText}};
 
     // Waypoint entry: rows in use in the table of the mode; the checks an
     // added waypoint passes whatever adds it; the leg the boxes describe.

@@ -63,36 +63,9 @@ void UserFixForm::UseSelectedFix() {
                 return;
             }
 
-    const store::FixRecord& fix = m.UserFixTable[row];
-    editor.FixNameText.setText(fix.Name);
-    // The table may hold an airport's fix with its ID in parentheses; the
-    // box takes the bare ID, as the add command puts them back.
-    editor.FixIDText.setText(ModifyProcedure::StripParentheses(fix.TypeOfID));
     // Only one form of position may stay in the boxes, or the add command
     // would take the other one, left from before.
-    if (fix.VOR.empty()) {
-        editor.DDMLatText.setText(fix.LatDeg);
-        editor.DMMLatText.setText(fix.LatMin);
-        editor.DDMLongText.setText(fix.LongDeg);
-        editor.DMMLongText.setText(fix.LongMin);
-        if (fix.HemLat == "N")
-            editor.NLatOption.setValue(true);
-        else
-            editor.SLatOption.setValue(true);
-        if (fix.HemLong == "W")
-            editor.WLongOption.setValue(true);
-        else
-            editor.ELongOption.setValue(true);
-        for (ui::TextBox* box : {&editor.VORFIXText, &editor.HeadingText, &editor.DistText})
-            box->setText("");
-    } else {
-        editor.VORFIXText.setText(fix.VOR);
-        editor.HeadingText.setText(procedures::fixFieldText(fix.Heading));
-        editor.DistText.setText(procedures::fixFieldText(fix.VORDist));
-        for (ui::TextBox* box :
-             {&editor.DDMLatText, &editor.DMMLatText, &editor.DDMLongText, &editor.DMMLongText})
-            box->setText("");
-    }
+    editor.fixPanel().show(m.UserFixTable[row]);
 }
 
 void UserFixForm::UseFixCommand_Click() {

@@ -21,25 +21,6 @@ Outcome rowsFull(const FeederTables& t, int needed) {
     return std::nullopt;
 }
 
-bool hasLatLong(const store::FixRecord& fix) {
-    return !fix.LatDeg.empty() || !fix.LatMin.empty() || !fix.LongDeg.empty() ||
-           !fix.LongMin.empty();
-}
-
-// A position by latitude and longitude keeps no navaid, and its empty parts
-// are zero; one by navaid keeps no latitude or longitude.
-void settlePosition(store::FixRecord& fix) {
-    if (!fix.VOR.empty()) {
-        fix.HemLat = fix.LatDeg = fix.LatMin = fix.HemLong = fix.LongDeg = fix.LongMin = "";
-    } else if (hasLatLong(fix)) {
-        for (std::string* part : {&fix.LatDeg, &fix.LatMin, &fix.LongDeg, &fix.LongMin})
-            if (part->empty())
-                *part = "0";
-        fix.VORDist = 0;
-        fix.Heading = 0;
-    }
-}
-
 // A feeder's first point is written "FROM name", read back as a fix when
 // the airport defines a fix of that name: a navaid and a fix of one name
 // could not be told apart.
@@ -114,32 +95,6 @@ Outcome addWaypoint(FeederTables& t, const NewWaypoint& waypoint) {
     appendRow(t, std::move(row));
     return std::nullopt;
 }
-
-namespace {
-
-store::FixRecord changedFix(const store::FixRecord& stored, const FixChanges& c) {
-    store::FixRecord fix = stored;
-    const auto take = [](std::string& field, const std::optional<std::string>& value) {
-        if (value)
-            field = *value;
-    };
-    take(fix.TypeOfID, c.typeOfID);
-    take(fix.VOR, c.vor);
-    take(fix.LatDeg, c.latDeg);
-    take(fix.LatMin, c.latMin);
-    take(fix.LongDeg, c.longDeg);
-    take(fix.LongMin, c.longMin);
-    take(fix.HemLat, c.hemLat);
-    take(fix.HemLong, c.hemLong);
-    if (c.heading)
-        fix.Heading = *c.heading;
-    if (c.distance)
-        fix.VORDist = *c.distance;
-    settlePosition(fix);
-    return fix;
-}
-
-} // namespace
 
 Outcome modifyWaypoint(FeederTables& t, int entry, const WaypointChange& change) {
     if (!validEntry(t, entry))

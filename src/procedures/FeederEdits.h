@@ -1,6 +1,7 @@
 #pragma once
 
 #include "procedures/FixCatalogue.h"
+#include "procedures/FixChanges.h"
 #include "procedures/Refusal.h"
 #include "store/ProcedureStore.h"
 
@@ -47,13 +48,6 @@ struct NewWaypoint {
 };
 Outcome addWaypoint(FeederTables& t, const NewWaypoint& waypoint);
 
-// What Modify changes: a box the user left as it was shown is nullopt and
-// keeps the stored value, even one the box could not show whole.
-struct FixChanges {
-    std::optional<std::string> name, typeOfID, vor, latDeg, latMin, longDeg, longMin;
-    std::optional<std::string> hemLat, hemLong;
-    std::optional<float> heading, distance;
-};
 struct WaypointChange {
     // The entry becomes this navaid.
     std::optional<std::string> navaid;

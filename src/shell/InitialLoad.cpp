@@ -52,11 +52,13 @@ InitialLoad::InitialLoad(ui::App& app, Module1& module) : ui::Form(app, "Initial
     ModifySTAR.setCaption("STARs");
     ExitCommand.setCaption("EXIT");
 
-    CreateDP.Click = [this] { CreateProcedure("E"); };
-    CreateSTAR.Click = [this] { CreateProcedure("T"); };
-    ModifyDP.Click = [this] { ModifyProcedures("D", "I could not find the 777 data files."); };
+    CreateDP.Click = [this] { CreateProcedure(EditMode::CreateSIDs); };
+    CreateSTAR.Click = [this] { CreateProcedure(EditMode::CreateSTARs); };
+    ModifyDP.Click = [this] {
+        ModifyProcedures(EditMode::ModifySIDs, "I could not find the 777 data files.");
+    };
     ModifySTAR.Click = [this] {
-        ModifyProcedures("S", "I could not find the 777 STAR data files.");
+        ModifyProcedures(EditMode::ModifySTARs, "I could not find the 777 STAR data files.");
     };
     ExitCommand.Click = [this] {
         unload();
@@ -159,23 +161,21 @@ void InitialLoad::Form_Unload() {
     End();
 }
 
-void InitialLoad::CreateProcedure(const char* mode) {
+void InitialLoad::CreateProcedure(EditMode mode) {
     m.DataFolder = dataFolderOf(m.FlyFolder);
     m.EditMode = mode;
-    m.IsModify = store::False;
+    // A new airport starts with no code in the editor's box.
+    m.TypedICAO.clear();
     app().show("ModifyProcedure");
-    if (auto* icao = dynamic_cast<ui::TextBox*>(app().form("ModifyProcedure").find("AptNameText")))
-        icao->setText("");
 }
 
-void InitialLoad::ModifyProcedures(const char* mode, const char* missingFilesLine) {
+void InitialLoad::ModifyProcedures(EditMode mode, const char* missingFilesLine) {
     m.DataFolder = dataFolderOf(m.FlyFolder);
     try {
         ui::Form& pick = app().form("PickFile");
         if (pick.isLoaded())
             pick.unload();
         m.EditMode = mode;
-        m.IsModify = store::True;
         pick.show();
     } catch (const runtime::RuntimeError& e) {
         if (e.number() == runtime::FileNotFound) {

@@ -30,8 +30,8 @@ private:
     void readSettings();
     void recoverMissingSettings();
     void failStartUp(const runtime::RuntimeError& e, Phase phase);
-    void CreateProcedure(const char* mode);
-    void ModifyProcedures(const char* mode, const char* missingFilesLine);
+    void CreateProcedure(EditMode mode);
+    void ModifyProcedures(EditMode mode, const char* missingFilesLine);
 
     Module1& m;
 };

@@ -4,6 +4,7 @@
 #include "reference/NavaidLookup.h"
 #include "reference/NavaidTable.h"
 #include "reference/UserFixTable.h"
+#include "shell/EditMode.h"
 #include "store/ProcedureStore.h"
 
 #include <cstdint>
@@ -36,8 +37,7 @@ struct Module1 {
     std::string LocatorMode;
 
     // Chosen on the main menu and the airport selection.
-    std::string EditMode;
-    store::Flag IsModify = store::False;
+    shell::EditMode EditMode = shell::EditMode::CreateSIDs;
     // The simulator folder's PMDG folder, which holds the airport files.
     std::filesystem::path DataFolder;
     std::string AirportFileName;

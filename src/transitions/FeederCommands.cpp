@@ -15,13 +15,13 @@ void RunwayForm::Form_Load() {
     RwFixIndex = 0;
     dependents_.clear();
 
-    if (m.EditMode == "T") {
+    if (m.EditMode == shell::EditMode::CreateSTARs) {
         setCaption("Add a Runway Intermediate Fix Procedure");
         ViewNextFeederCommand.setEnabled(false);
     } else {
         setCaption("Modify a Runway Intermediate Fix Procedure");
     }
-    Frame3.setCaption(procedureEditor().airportName());
+    Frame3.setCaption(procedureEditor_.airportName());
 
     FeederNumber = 1;
     FeederTotal = 1;
@@ -130,10 +130,9 @@ void RunwayForm::RWSaveCommand_Click() {
     }
     if (!notice.empty())
         MsgBox(notice);
-    RunwayBoxAccess& editor = procedureEditor();
-    editor.markRunwayDefined(m.OpeningRunwayBox);
+    procedureEditor_.markRunwayDefined(m.OpeningRunwayBox);
     for (const auto& [from, to] : renames_)
-        editor.fixRenamed(from, to);
+        procedureEditor_.fixRenamed(from, to);
 
     leaving_ = true;
     returnToEditor(true);
@@ -182,12 +181,7 @@ void RunwayForm::discardWork() {
 
 void RunwayForm::returnToEditor(bool focusNavaidBox) {
     hide();
-    ui::Form* editor = app().findForm("ModifyProcedure");
-    if (editor == nullptr)
-        return;
-    editor->show();
-    if (focusNavaidBox)
-        procedureEditor().focusNavaidBox();
+    procedureEditor_.showAgain(focusNavaidBox);
 }
 
 } // namespace transitions

@@ -8,8 +8,9 @@
 
 namespace transitions {
 
-RunwayForm::RunwayForm(ui::App& app, shell::Module1& module)
-    : ui::Form(app, "RunwayForm"), m(module), designedEditor_(app, module) {
+RunwayForm::RunwayForm(ui::App& app, shell::Module1& module,
+                       shell::RunwayBoxAccess& procedureEditor)
+    : ui::Form(app, "RunwayForm"), m(module), procedureEditor_(procedureEditor) {
     setDesignState();
     wireEvents();
 }
@@ -31,30 +32,17 @@ void RunwayForm::setDesignState() {
              &RWHeadingText, &RWDistLabel, &RWDistText})
         c->placeIn(RWUserFixFrame);
     RWFixNameLabel.setCaption("Fix Name");
-    RWFixNameText.setMaxLength(10);
     RwFixIDLabel.setCaption("ID");
     RWLatLabel.setCaption("D     M   Latitude");
-    RWDDMLatText.setMaxLength(2);
-    RWDMMLatText.setMaxLength(9);
     RWNLatOption.placeIn(RWLatFrame);
     RWSLatOption.placeIn(RWLatFrame);
-    RWNLatOption.setCaption("North Lat");
-    RWSLatOption.setCaption("South Lat");
-    RWNLatOption.setValue(true);
     RWLongLabel.setCaption(" D      M Longitude");
-    RWDDMLongText.setMaxLength(3);
-    RWDMMLongText.setMaxLength(9);
     RWELongOption.placeIn(RWLongFrame);
     RWWLongOption.placeIn(RWLongFrame);
-    RWELongOption.setCaption("East Long");
-    RWWLongOption.setCaption("West Long");
-    RWWLongOption.setValue(true);
     RWVORFIXLabel.setCaption("VOR");
-    RWVORFIXText.setMaxLength(3);
     RWHeadingLabel.setCaption("Heading");
-    RWHeadingText.setMaxLength(3);
     RWDistLabel.setCaption("Distance");
-    RWDistText.setMaxLength(5);
+    fixPanel_.setDesignState();
 
     AddRWWaypointCommand.setCaption("Add To Waypoint List");
     ModifyRWWaypointCommand.setCaption("Modify");
@@ -86,20 +74,8 @@ void RunwayForm::wireEvents() {
     RWAddNavText.KeyPress = [this](int& key) { RWAddNavText_KeyPress(key); };
     RWFixNameText.LostFocus = [this] { RWFixNameText_LostFocus(); };
     RWFixNameText.KeyPress = [this](int& key) { RWFixNameText_KeyPress(key); };
-    RwFixIDText.LostFocus = [this] { RwFixIDText_LostFocus(); };
-    RwFixIDText.KeyPress = [this](int& key) { RwFixIDText_KeyPress(key); };
-    RWDDMLatText.Change = [this] { RWDDMLatText_Change(); };
-    RWDDMLatText.KeyPress = [this](int& key) { RWDDMLatText_KeyPress(key); };
-    RWDMMLatText.LostFocus = [this] { RWDMMLatText_LostFocus(); };
-    RWDMMLatText.KeyPress = [this](int& key) { RWDMMLatText_KeyPress(key); };
-    RWDDMLongText.LostFocus = [this] { RWDDMLongText_LostFocus(); };
-    RWDDMLongText.KeyPress = [this](int& key) { RWDDMLongText_KeyPress(key); };
-    RWDMMLongText.LostFocus = [this] { RWDMMLongText_LostFocus(); };
-    RWVORFIXText.LostFocus = [this] { RWVORFIXText_LostFocus(); };
-    RWVORFIXText.KeyPress = [this](int& key) { RWVORFIXText_KeyPress(key); };
-    RWHeadingText.LostFocus = [this] { RWHeadingText_LostFocus(); };
-    RWHeadingText.KeyPress = [this](int& key) { RWHeadingText_KeyPress(key); };
-    RWDistText.LostFocus = [this] { RWDistText_LostFocus(); };
+    // The latitude degrees are checked as they are typed.
+    fixPanel_.wire(true);
     RWAlt1Text.LostFocus = [this] { RWAlt1Text_LostFocus(); };
 
     AddRWWaypointCommand.Click = [this] { AddRWWaypointCommand_Click(); };
@@ -172,12 +148,6 @@ void RunwayForm::closeDependents() {
     for (ui::Form* form : dependents)
         if (form->isLoaded())
             form->unload();
-}
-
-RunwayBoxAccess& RunwayForm::procedureEditor() {
-    if (auto* editor = dynamic_cast<RunwayBoxAccess*>(app().findForm("ModifyProcedure")))
-        return *editor;
-    return designedEditor_;
 }
 
 } // namespace transitions

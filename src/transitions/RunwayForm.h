@@ -1,8 +1,9 @@
 #pragma once
 
+#include "shell/FixEntryPanel.h"
 #include "shell/Module1.h"
+#include "shell/RunwayBoxAccess.h"
 #include "transitions/FeederAccess.h"
-#include "transitions/RunwayBoxAccess.h"
 #include "ui/Forms.h"
 
 #include <cstdint>
@@ -19,7 +20,7 @@ namespace transitions {
 // saving, the waypoint commands, and the entry boxes.
 class RunwayForm : public ui::Form, public FeederAccess {
 public:
-    RunwayForm(ui::App& app, shell::Module1& m);
+    RunwayForm(ui::App& app, shell::Module1& m, shell::RunwayBoxAccess& procedureEditor);
 
     // The runway, the airport and the feeder counter.
     ui::Frame Frame3{*this, "Frame3"};
@@ -106,20 +107,6 @@ public:
     void RWAddNavText_KeyPress(int& KeyAscii);
     void RWFixNameText_LostFocus();
     void RWFixNameText_KeyPress(int& KeyAscii);
-    void RwFixIDText_LostFocus();
-    void RwFixIDText_KeyPress(int& KeyAscii);
-    void RWDDMLatText_Change();
-    void RWDDMLatText_KeyPress(int& KeyAscii);
-    void RWDMMLatText_LostFocus();
-    void RWDMMLatText_KeyPress(int& KeyAscii);
-    void RWDDMLongText_LostFocus();
-    void RWDDMLongText_KeyPress(int& KeyAscii);
-    void RWDMMLongText_LostFocus();
-    void RWVORFIXText_LostFocus();
-    void RWVORFIXText_KeyPress(int& KeyAscii);
-    void RWHeadingText_LostFocus();
-    void RWHeadingText_KeyPress(int& KeyAscii);
-    void RWDistText_LostFocus();
     void RWAlt1Text_LostFocus();
 
     // --- For the arc generator ---
@@ -151,19 +138,11 @@ private:
     void refuse(ui::TextBox& box, const std::string& message);
     // The refusal of an edit: its message, the focus in the box it is about.
     void refuse(const procedures::Refusal& refusal);
-    // The checks of Add that the position boxes must pass; false after the
-    // message of the first that fails.
-    bool positionBoxesComplete();
-    // The fix boxes as a fix definition (its name not included).
-    store::FixRecord fixFromBoxes() const;
-    // The fix boxes the user changed since PrintRWLatLong showed the fix.
-    procedures::FixChanges changedFixBoxes() const;
     // Shows the procedure editor again; this screen is hidden first, so that
     // none of its boxes runs a leave check on the way out.
     void returnToEditor(bool focusNavaidBox);
     void closeDependents();
     void discardWork();
-    RunwayBoxAccess& procedureEditor();
     // Leaving without saving: true when there is no work to lose, or the
     // user agrees to lose it.
     bool mayDiscardWork();
@@ -175,13 +154,12 @@ private:
 
     // Names given to fixes through Modify, in order, for the save.
     procedures::FixRenames renames_;
-    // The fix boxes as PrintRWLatLong filled them: a box cuts a longer value,
-    // so a box left as shown keeps the stored value.
-    std::vector<std::pair<const ui::TextBox*, std::string>> shown_;
-    bool shownNorth_ = true;
-    bool shownEast_ = false;
+    shell::FixEntryPanel fixPanel_{{RWFixNameText, RwFixIDText, RWDDMLatText, RWDMMLatText,
+                                    RWNLatOption, RWSLatOption, RWDDMLongText, RWDMMLongText,
+                                    RWELongOption, RWWLongOption, RWVORFIXText, RWHeadingText,
+                                    RWDistText}};
     std::vector<ui::Form*> dependents_;
-    DesignedRunwayBoxes designedEditor_;
+    shell::RunwayBoxAccess& procedureEditor_;
     bool leaving_ = false;
 };
 

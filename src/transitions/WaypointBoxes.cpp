@@ -55,10 +55,7 @@ void RunwayForm::RWAddNavText_LostFocus() {
         RWAddNavText.setFocus();
         return;
     }
-    for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &RWFixNameText, &RWDDMLatText, &RWDMMLatText, &RWDDMLongText, &RWDMMLongText,
-             &RWVORFIXText, &RWHeadingText, &RWDistText})
-        c->setEnabled(false);
+    fixPanel_.setEnabled(false);
     RWFixNameText.setText(name);
     RWAddNavText.setText("");
     RWAlt1Text.setFocus();
@@ -100,63 +97,6 @@ void RunwayForm::RWFixNameText_LostFocus() {
     }
 }
 
-void RunwayForm::RwFixIDText_LostFocus() {
-    if (const std::string refusal = procedures::checkName(RwFixIDText.text()); !refusal.empty()) {
-        refuse(RwFixIDText, refusal);
-        return;
-    }
-    upperCase(RwFixIDText);
-}
-
-void RunwayForm::RWVORFIXText_LostFocus() {
-    if (const std::string refusal = procedures::checkName(RWVORFIXText.text()); !refusal.empty()) {
-        refuse(RWVORFIXText, refusal);
-        return;
-    }
-    upperCase(RWVORFIXText);
-}
-
-void RunwayForm::RWDDMLatText_Change() {
-    if (const std::string message = procedures::checkLatitudeDegrees(RWDDMLatText.text());
-        !message.empty())
-        refuse(RWDDMLatText, message);
-}
-
-void RunwayForm::RWDMMLatText_LostFocus() {
-    const procedures::MinutesCheck check =
-        procedures::checkLatitudeMinutes(RWDMMLatText.text(), RWDDMLatText.text());
-    if (check.text != RWDMMLatText.text())
-        RWDMMLatText.setText(check.text);
-    if (!check.message.empty())
-        refuse(RWDMMLatText, check.message);
-}
-
-void RunwayForm::RWDDMLongText_LostFocus() {
-    if (const std::string message = procedures::checkLongitudeDegrees(RWDDMLongText.text());
-        !message.empty())
-        refuse(RWDDMLongText, message);
-}
-
-void RunwayForm::RWDMMLongText_LostFocus() {
-    const procedures::MinutesCheck check =
-        procedures::checkLongitudeMinutes(RWDMMLongText.text(), RWDDMLongText.text());
-    if (check.text != RWDMMLongText.text())
-        RWDMMLongText.setText(check.text);
-    if (!check.message.empty())
-        refuse(RWDMMLongText, check.message);
-}
-
-void RunwayForm::RWHeadingText_LostFocus() {
-    if (const std::string message = procedures::checkHeading(RWHeadingText.text());
-        !message.empty())
-        refuse(RWHeadingText, message);
-}
-
-void RunwayForm::RWDistText_LostFocus() {
-    if (const std::string message = procedures::checkNumber(RWDistText.text()); !message.empty())
-        refuse(RWDistText, message);
-}
-
 void RunwayForm::RWAlt1Text_LostFocus() {
     if (const std::string message = procedures::checkAltitude(RWAlt1Text.text()); !message.empty())
         refuse(RWAlt1Text, message);
@@ -170,36 +110,6 @@ void RunwayForm::RWAddNavText_KeyPress(int& KeyAscii) {
 void RunwayForm::RWFixNameText_KeyPress(int& KeyAscii) {
     if (KeyAscii == Enter)
         RwFixIDText.setFocus();
-}
-
-void RunwayForm::RwFixIDText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
-        RWDDMLatText.setFocus();
-}
-
-void RunwayForm::RWDDMLatText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
-        RWDMMLatText.setFocus();
-}
-
-void RunwayForm::RWDMMLatText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
-        RWDDMLongText.setFocus();
-}
-
-void RunwayForm::RWDDMLongText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
-        RWDMMLongText.setFocus();
-}
-
-void RunwayForm::RWVORFIXText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
-        RWHeadingText.setFocus();
-}
-
-void RunwayForm::RWHeadingText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
-        RWDistText.setFocus();
 }
 
 } // namespace transitions

@@ -3,6 +3,7 @@
 #include "arc/AddARC.h"
 #include "arc/FindWaypointForm.h"
 #include "shell/Module1.h"
+#include "support/NoProcedureEditor.h"
 #include "support/TestApp.h"
 #include "transitions/RunwayForm.h"
 
@@ -26,7 +27,8 @@ inline std::vector<std::string> entries(const ui::ListBox& list) {
 struct ArcScreens : ::testing::Test {
     support::TestApp t;
     std::unique_ptr<shell::Module1> m = std::make_unique<shell::Module1>();
-    transitions::RunwayForm& editor = t.app.add<transitions::RunwayForm>(*m);
+    support::NoProcedureEditor procedureEditor;
+    transitions::RunwayForm& editor = t.app.add<transitions::RunwayForm>(*m, procedureEditor);
     arc::AddARC& arcForm = t.app.add<arc::AddARC>(*m);
     arc::FindWaypointForm& search = t.app.add<arc::FindWaypointForm>(*m);
 
@@ -36,7 +38,7 @@ struct ArcScreens : ::testing::Test {
                                                  {"ABC", 47.45f, -122.309611f, 0},
                                                  {"OLM", 46.971111f, -122.902222f, 113.4f},
                                                  {"SEA", 47.435361f, -122.309611f, 116.8f}});
-        m->EditMode = "S";
+        m->EditMode = shell::EditMode::ModifySTARs;
         m->TransitionRunway = "16C";
         addRow("16C", "SEA", store::True, store::False);
         addRow("16C", "OLM", store::False, store::True);

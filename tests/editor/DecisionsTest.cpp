@@ -17,7 +17,7 @@ using Lines = std::vector<std::string>;
 TEST_F(EditorScreen, ViewNextWhileCreatingSTARsLeavesNoGapRow) {
     expectQuestion("KSEA has no STARs to modify.\r\nDo you wish to add new STARs?",
                    ui::answers::Yes);
-    openModify("S", SidOnlyAirport);
+    openModify(ModifySTARs, SidOnlyAirport);
     nameProcedure("ARR1", "09");
     addNavaid("SEA");
     user.click(ed->NextProcedureCommand);
@@ -35,7 +35,7 @@ TEST_F(EditorScreen, ViewNextWhileCreatingSTARsLeavesNoGapRow) {
 // After Add Another the STAR on screen is the new one: its runway boxes are
 // stored under it, never over another STAR's runways.
 TEST_F(EditorScreen, AddAnotherSTARKeepsItsOwnRunways) {
-    openModify("S", sampleKSEA());
+    openModify(ModifySTARs, sampleKSEA());
     user.click(ed->AddAnotherProcedureCommand);
     EXPECT_EQ(ed->SIDCountLabel.caption(), "Procedure  4  of  4");
     nameProcedure("ARR4", "34R");
@@ -52,7 +52,7 @@ TEST_F(EditorScreen, AddAnotherSTARKeepsItsOwnRunways) {
 
 // A STAR renamed while it grows stays one STAR under the new name.
 TEST_F(EditorScreen, STARRenamedWhileGrowingStaysOneSTAR) {
-    openCreate("T");
+    openCreate(CreateSTARs);
     nameProcedure("ARR1", "16L");
     addNavaid("OLM");
     user.replaceText(ed->ProcedureNameText, "ARR2");
@@ -68,7 +68,7 @@ TEST_F(EditorScreen, STARRenamedWhileGrowingStaysOneSTAR) {
 // empty is added like any other: list line, fix row and user fix. A navaid
 // waypoint passes an empty name, which makes no blank user fix.
 TEST_F(EditorScreen, UserFixesAreAddedLikeAnyOtherAndNeverBlank) {
-    openCreate("E");
+    openCreate(CreateSIDs);
     nameProcedure("TEST1", "16L");
     const int before = m->UserFixTable.UserFixCount();
     user.typeInto(ed->OnHeadAltText, "2000");
@@ -89,7 +89,7 @@ TEST_F(EditorScreen, UserFixesAreAddedLikeAnyOtherAndNeverBlank) {
 // every fix it names. HAROB is used by a SID (also as an intercept), a STAR
 // and a runway transition; the SID HAROB2 keeps its name.
 TEST_F(EditorScreen, ModifyCarriesANewFixNameEverywhere) {
-    openModify("S", sampleKSEA());
+    openModify(ModifySTARs, sampleKSEA());
     const auto written = [this] {
         store::ProcedureStore copy = m->Store;
         store::ProcedureCounters counters = m->Counters;
@@ -109,7 +109,7 @@ TEST_F(EditorScreen, ModifyCarriesANewFixNameEverywhere) {
 // A STAR runway without a transition is red however it gets into its box,
 // typed or drawn for the STAR shown.
 TEST_F(EditorScreen, STARRunwayWithoutTransitionIsRed) {
-    openModify("S", sampleKSEA());
+    openModify(ModifySTARs, sampleKSEA());
     EXPECT_EQ(ed->SIDCountLabel.caption(), "Procedure  1  of  3");
     EXPECT_EQ(ed->RwText1.foreColor(), ui::colors::ButtonText);
     user.click(ed->NextProcedureCommand);
@@ -119,7 +119,7 @@ TEST_F(EditorScreen, STARRunwayWithoutTransitionIsRed) {
     t.app.dispatch([this] { ed->unload(); });
 
     // Only 09 has a transition: 9 is red until leaving pads it.
-    openModify("S", StarOnlyAirport);
+    openModify(ModifySTARs, StarOnlyAirport);
     user.typeInto(ed->RwText1, "9");
     EXPECT_EQ(ed->RwText1.foreColor(), ui::colors::Red);
     user.click(ed->AddNavText);

@@ -17,6 +17,8 @@
 
 namespace editortest {
 
+using enum shell::EditMode;
+
 inline std::filesystem::path bundledFile(const std::string& relative) {
     return std::filesystem::path(VEXTREL_DATA_DIR) / relative;
 }
@@ -69,21 +71,19 @@ protected:
         picker = &t.app.add<editor::UserFixForm>(*m);
     }
 
-    // A new airport in mode "E" or "T": the ICAO box is visited, as a user
+    // A new airport in a create mode: the ICAO box is visited, as a user
     // does, so the airport gives the reference position.
-    void openCreate(const std::string& mode, const std::string& icao = "KSEA") {
+    void openCreate(shell::EditMode mode, const std::string& icao = "KSEA") {
         m->EditMode = mode;
-        m->IsModify = store::False;
         m->TypedICAO = icao;
         t.app.dispatch([this] { ed->show(); });
         user.click(ed->AptNameText);
     }
-    // An existing airport file in mode "D" or "S".
-    void openModify(const std::string& mode, const std::string& content,
+    // An existing airport file in a modify mode.
+    void openModify(shell::EditMode mode, const std::string& content,
                     const std::string& icao = "KSEA") {
         t.programFolder.write("PMDG/" + icao + ".txt", content);
         m->EditMode = mode;
-        m->IsModify = store::True;
         m->AirportFileName = icao + ".txt";
         t.app.dispatch([this] { ed->show(); });
     }
@@ -119,12 +119,6 @@ protected:
         std::vector<std::string> out;
         for (int i = 0; i < ed->WaypointList.ListCount(); ++i)
             out.push_back(ed->WaypointList.List(i));
-        return out;
-    }
-    std::vector<std::string> pickerEntries() const {
-        std::vector<std::string> out;
-        for (int i = 0; i < picker->UserFixList.ListCount(); ++i)
-            out.push_back(picker->UserFixList.List(i));
         return out;
     }
     // Every file of the program folder with its content, to see that

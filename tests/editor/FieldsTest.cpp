@@ -9,13 +9,9 @@ using Box = ui::TextBox ModifyProcedure::*;
 
 const std::string OnlyNumbers = "Enter only numbers please.";
 const std::string HeadingRange = "Only numbers between 0 and 360 please.";
-const std::string Correct23 = "\r\n" + std::string(23, ' ') + "Please correct.";
-const std::string Correct25 = "\r\n" + std::string(25, ' ') + "Please correct.";
 
 struct FieldCase {
     const char* name;
-    const char* setUp; // typed into `before` first, when not empty
-    Box before;
     Box box;
     const char* typed;
     std::string message; // "" when the box lets go
@@ -31,15 +27,13 @@ class LeavingABox : public EditorScreen, public ::testing::WithParamInterface<Fi
 
 TEST_P(LeavingABox, ChecksTheText) {
     const FieldCase& c = GetParam();
-    openCreate("E");
-    if (*c.setUp)
-        setText(ed->*c.before, c.setUp);
+    openCreate(CreateSIDs);
     ui::TextBox& box = ed->*c.box;
     user.typeInto(box, c.typed);
     if (!c.message.empty())
         expectNotice(c.message);
     // Somewhere neutral: a box with nothing in it checks nothing.
-    user.click(c.box == &ModifyProcedure::FixIDText ? ed->Alt1Text : ed->FixIDText);
+    user.click(ed->FixIDText);
     t.messages.verify();
 
     EXPECT_EQ(box.text(), c.textAfter);
@@ -55,71 +49,34 @@ TEST_P(LeavingABox, ChecksTheText) {
     }
 }
 
-const Box None = nullptr;
-
 INSTANTIATE_TEST_SUITE_P(
     Boxes, LeavingABox,
     ::testing::Values(
-        FieldCase{"IdUpperCased", "", None, &ModifyProcedure::FixIDText, "ab", "", "AB"},
         // A space would split the name into two tokens of the airport file.
-        FieldCase{"FixNameWithSpace", "", None, &ModifyProcedure::FixNameText, "my fix",
+        FieldCase{"FixNameWithSpace", &ModifyProcedure::FixNameText, "my fix",
                   "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
                   "my fix"},
-        FieldCase{"ProcedureNameWithSpace", "", None, &ModifyProcedure::ProcedureNameText,
-                  "SUMMA 1",
+        FieldCase{"ProcedureNameWithSpace", &ModifyProcedure::ProcedureNameText, "SUMMA 1",
                   "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
                   "SUMMA 1"},
-        FieldCase{"AltitudeNotNumeric", "", None, &ModifyProcedure::Alt1Text, "12A", OnlyNumbers,
-                  "12A"},
+        FieldCase{"AltitudeNotNumeric", &ModifyProcedure::Alt1Text, "12A", OnlyNumbers, "12A"},
         // The airport file's reader refuses what is not a plain decimal.
-        FieldCase{"AltitudeWithSeparator", "", None, &ModifyProcedure::Alt1Text, "1,000",
-                  OnlyNumbers, "1,000"},
-        FieldCase{"DistanceExponent", "", None, &ModifyProcedure::DistText, "1e5", OnlyNumbers,
-                  "1e5"},
-        FieldCase{"Heading360", "", None, &ModifyProcedure::HeadingText, "360", "", "360"},
-        FieldCase{"Heading361", "", None, &ModifyProcedure::HeadingText, "361", HeadingRange,
-                  "361"},
-        FieldCase{"HeadingNegative", "", None, &ModifyProcedure::HeadingText, "-1", HeadingRange,
-                  "-1"},
-        FieldCase{"LatitudeDegrees91", "", None, &ModifyProcedure::DDMLatText, "91",
-                  "There are no Latitude values greater than 90." + Correct23, "91"},
-        FieldCase{"LongitudeDegrees181", "", None, &ModifyProcedure::DDMLongText, "181",
-                  "There are no Longitude values greater than 180." + Correct23, "181"},
-        FieldCase{"MinutesWhole", "", None, &ModifyProcedure::DMMLatText, "5", "", "5.00"},
-        FieldCase{"MinutesRoundedInTheSixth", "", None, &ModifyProcedure::DMMLongText, "7.1234567",
-                  "", "7.123457"},
-        FieldCase{"MinutesJustBelow60", "", None, &ModifyProcedure::DMMLatText, "59.999999", "",
-                  "59.999999"},
-        FieldCase{"Minutes60", "", None, &ModifyProcedure::DMMLatText, "60",
-                  "Minutes must be less than 60.\r\n" + std::string(12, ' ') + "Please correct.",
-                  "60.00"},
-        FieldCase{"LatitudeMinutesAt90", "90", &ModifyProcedure::DDMLatText,
-                  &ModifyProcedure::DMMLatText, "0.5",
-                  "Latitude degrees is 90. Minutes must be zero." + Correct25, "0.50"},
-        FieldCase{"LongitudeMinutesAt180", "180", &ModifyProcedure::DDMLongText,
-                  &ModifyProcedure::DMMLongText, "1",
-                  "Longitude degrees is 180. Minutes must be zero." + Correct25, "1.00"},
-        FieldCase{"InterceptAbove360", "", None, &ModifyProcedure::InterceptHeadingText, "400",
-                  HeadingRange, "400"},
-        FieldCase{"InterceptAlone", "", None, &ModifyProcedure::InterceptHeadingText, "250",
+        FieldCase{"AltitudeWithSeparator", &ModifyProcedure::Alt1Text, "1,000", OnlyNumbers,
+                  "1,000"},
+        FieldCase{"InterceptAbove360", &ModifyProcedure::InterceptHeadingText, "400", HeadingRange,
+                  "400"},
+        FieldCase{"InterceptAlone", &ModifyProcedure::InterceptHeadingText, "250",
                   "Entering an Intercept Heading requires\r\na Fly2 Navaid ID or Fix be entered "
                   "also.",
                   "250", &ModifyProcedure::AddNavText},
-        FieldCase{"OnHeadingDistanceAlone", "", None, &ModifyProcedure::OnHeadDistText, "3",
+        FieldCase{"OnHeadingDistanceAlone", &ModifyProcedure::OnHeadDistText, "3",
                   "There must be an ONHDG Altitude if there is an ONHDG Distance.", "3",
                   &ModifyProcedure::OnHeadAltText}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RunwayNumbers, Padding) {
-    const std::pair<const char*, const char*> padded[] = {
-        {"7", "07"}, {"7L", "07L"}, {"27", "27"}, {"27L", "27L"}, {"L", "L"}, {"", ""}};
-    for (const auto& [text, expected] : padded)
-        EXPECT_EQ(ModifyProcedure::CheckForZero(text), expected) << text;
-}
-
 // Typed as a user types: upper-cased in place, padded on leaving.
 TEST_F(EditorScreen, RunwayBoxUpperCasesAndPadsOnLeaving) {
-    openCreate("E");
+    openCreate(CreateSIDs);
     user.typeInto(ed->RwText1, "9r");
     EXPECT_EQ(ed->RwText1.text(), "9R");
     user.click(ed->ProcedureNameText);

@@ -12,7 +12,7 @@ using Editor = editor::ModifyProcedure;
 
 struct Leaving {
     const char* name;
-    const char* mode;
+    shell::EditMode mode;
     // Made through the screen, as a user makes it.
     std::function<void(User&, Editor&)> edit;
     const char* question; // "" when nothing changed
@@ -24,8 +24,8 @@ std::ostream& operator<<(std::ostream& out, const Leaving& c) {
 
 class LeavingEditor : public EditorScreen, public ::testing::WithParamInterface<Leaving> {
 protected:
-    void open(const std::string& mode) {
-        if (mode == "D" || mode == "S")
+    void open(shell::EditMode mode) {
+        if (shell::isModify(mode))
             openModify(mode, sampleKSEA());
         else
             openCreate(mode);
@@ -85,13 +85,15 @@ TEST_P(LeavingEditor, AsksOnlyWhenSomethingChanged) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, LeavingEditor,
     ::testing::Values(
-        Leaving{"UnchangedSIDs", "D", nothing, ""}, Leaving{"ViewingIsNoChange", "D", viewNext, ""},
-        Leaving{"AddedSTARWaypoint", "S", addNavaid, "Discard the changes to KSEA's STARs?"},
-        Leaving{"TypedRunway", "D", typeRunway, "Discard the changes to KSEA's SIDs?"},
-        Leaving{"RunwayTypedAndClearedAgain", "D", typeAndClearRunway, ""},
-        Leaving{"MovedDownAndUpAgain", "S", moveDownAndUp, ""},
-        Leaving{"NewAirportUntouched", "E", nothing, ""},
-        Leaving{"NewSIDNamed", "E", nameProcedure, "Discard the changes to KSEA's SIDs?"}),
+        Leaving{"UnchangedSIDs", ModifySIDs, nothing, ""},
+        Leaving{"ViewingIsNoChange", ModifySIDs, viewNext, ""},
+        Leaving{"AddedSTARWaypoint", ModifySTARs, addNavaid,
+                "Discard the changes to KSEA's STARs?"},
+        Leaving{"TypedRunway", ModifySIDs, typeRunway, "Discard the changes to KSEA's SIDs?"},
+        Leaving{"RunwayTypedAndClearedAgain", ModifySIDs, typeAndClearRunway, ""},
+        Leaving{"MovedDownAndUpAgain", ModifySTARs, moveDownAndUp, ""},
+        Leaving{"NewAirportUntouched", CreateSIDs, nothing, ""},
+        Leaving{"NewSIDNamed", CreateSIDs, nameProcedure, "Discard the changes to KSEA's SIDs?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -77,28 +77,28 @@ Action fill(std::vector<std::pair<ui::TextBox ModifyProcedure::*, const char*>> 
             f.setText(f.ed->*box, text);
     };
 }
-Action create(const std::string& mode, const std::string& icao = "KSEA") {
+Action create(shell::EditMode mode, const std::string& icao = "KSEA") {
     return [=](Refusals& f) { f.openCreate(mode, icao); };
 }
 void createSID(Refusals& f) {
-    f.openCreate("E");
+    f.openCreate(CreateSIDs);
     f.nameProcedure("DEP1", "16L");
 }
-Action modifyKSEA(const std::string& mode) {
+Action modifyKSEA(shell::EditMode mode) {
     return [=](Refusals& f) { f.openModify(mode, Refusals::sampleKSEA()); };
 }
 // A first STAR, or SID, of an airport that had none.
 void newSTAR(Refusals& f) {
     f.expectQuestion("KSEA has no STARs to modify.\r\nDo you wish to add new STARs?",
                      ui::answers::Yes);
-    f.openModify("S", SidOnlyAirport);
+    f.openModify(ModifySTARs, SidOnlyAirport);
     f.nameProcedure("ARR1", "09");
     f.addNavaid("SEA");
 }
 void newSID(Refusals& f) {
     f.expectQuestion("KSEA has no SIDs to modify.\r\nDo you wish to add new SIDs?",
                      ui::answers::Yes);
-    f.openModify("D", StarOnlyAirport);
+    f.openModify(ModifySIDs, StarOnlyAirport);
     f.nameProcedure("DEP1", "09");
     f.addNavaid("SEA");
 }
@@ -113,14 +113,14 @@ Action fullSTARs(int legs) {
                 stars += " NAVAID SEA";
             stars += " RNW 09\r\n";
         }
-        f.openModify("S", stars + "ENDSTARS\r\n");
+        f.openModify(ModifySTARs, stars + "ENDSTARS\r\n");
     };
 }
 void fullSIDs(Refusals& f) {
     std::string sids = "SIDS\r\n";
     for (int i = 1; i <= store::SIDCapacity / 2; ++i)
         sids += "SID D" + std::to_string(i) + " RNW 09 NAVAID SEA NAVAID OLM\r\n";
-    f.openModify("D", sids + "ENDSIDS\r\nSTARS\r\nENDSTARS\r\n");
+    f.openModify(ModifySIDs, sids + "ENDSIDS\r\nSTARS\r\nENDSTARS\r\n");
 }
 
 using P = ModifyProcedure;
@@ -156,13 +156,13 @@ INSTANTIATE_TEST_SUITE_P(
                 &P::ProcedureNameText},
 
         // Add Another Procedure.
-        Refusal{"AnotherNoName", create("E"), click(&P::AddAnotherProcedureCommand),
+        Refusal{"AnotherNoName", create(CreateSIDs), click(&P::AddAnotherProcedureCommand),
                 "The procedure basic name is missing", &P::ProcedureNameText},
-        Refusal{"AnotherNoRunway", fill({{&P::ProcedureNameText, "DEP1"}}, create("E")),
+        Refusal{"AnotherNoRunway", fill({{&P::ProcedureNameText, "DEP1"}}, create(CreateSIDs)),
                 click(&P::AddAnotherProcedureCommand), "The runway number is missing", &P::RwText1},
         Refusal{"AnotherNoWaypoint", createSID, click(&P::AddAnotherProcedureCommand),
                 "You must provide at least waypoint first.", &P::AddNavText},
-        Refusal{"AnotherRedRunway", fill({{&P::RwText3, "16C"}}, modifyKSEA("S")),
+        Refusal{"AnotherRedRunway", fill({{&P::RwText3, "16C"}}, modifyKSEA(ModifySTARs)),
                 click(&P::AddAnotherProcedureCommand),
                 "At least one runway feeder has not yet been defined.", &P::RwText1},
         Refusal{"AnotherWith40STARs", fullSTARs(1), click(&P::AddAnotherProcedureCommand),
@@ -184,8 +184,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"DeletingJoinsTwoSIDs",
                 [](Refusals& f) {
                     f.openModify(
-                        "D", "SIDS\r\nSID A RNW 09 NAVAID SEA\r\nSID B RNW 09 NAVAID "
-                             "OLM\r\nSID A RNW 27 NAVAID HQM\r\nENDSIDS\r\nSTARS\r\nENDSTARS\r\n");
+                        ModifySIDs,
+                        "SIDS\r\nSID A RNW 09 NAVAID SEA\r\nSID B RNW 09 NAVAID "
+                        "OLM\r\nSID A RNW 27 NAVAID HQM\r\nENDSIDS\r\nSTARS\r\nENDSTARS\r\n");
                     f.user.click(f.ed->NextProcedureCommand);
                 },
                 click(&P::DeleteProcedureCommand),
@@ -204,11 +205,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "You have a waypoint already selected.\r\nDo you really want to write over this "
                 "waypoint?\r\nIf yes, the older values will be erase.",
                 nullptr, true},
-        Refusal{"AddNoName", fill({{&P::AddNavText, "SEA"}}, create("E")),
+        Refusal{"AddNoName", fill({{&P::AddNavText, "SEA"}}, create(CreateSIDs)),
                 click(&P::AddWaypointCommand), "The basic name is missing.", &P::ProcedureNameText},
-        Refusal{"AddNoRunway",
-                fill({{&P::ProcedureNameText, "DEP1"}, {&P::AddNavText, "SEA"}}, create("E")),
-                click(&P::AddWaypointCommand), "The runway number is missing.", &P::RwText1},
+        Refusal{
+            "AddNoRunway",
+            fill({{&P::ProcedureNameText, "DEP1"}, {&P::AddNavText, "SEA"}}, create(CreateSIDs)),
+            click(&P::AddWaypointCommand), "The runway number is missing.", &P::RwText1},
         Refusal{"AddNoWaypoint", createSID, click(&P::AddWaypointCommand),
                 "There is no Fix or Fly2 Nav ID.", &P::AddNavText},
         Refusal{"AddRadialWithoutDistance",
@@ -226,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
         // without a name would end the table early.
         Refusal{"KnownFixAddedAtOnceWithoutName",
                 [](Refusals& f) {
-                    f.openCreate("E");
+                    f.openCreate(CreateSIDs);
                     f.expectQuestion("OLM270 is already a user defined Fix.\r\nIt will "
                                      "automatically be added if you answer 'No' below.\r\nDo you "
                                      "want to add an altitude restriction or intercept?",
@@ -237,12 +239,12 @@ INSTANTIATE_TEST_SUITE_P(
                 &P::ProcedureNameText},
         Refusal{"STARInsertionWithoutWaypoint",
                 [](Refusals& f) {
-                    f.openCreate("T");
+                    f.openCreate(CreateSTARs);
                     f.nameProcedure("ARR1", "16L");
                 },
                 [](Refusals& f) { f.t.app.dispatch([&] { f.ed->AddSTARWaypoint(); }); },
                 "The waypoint Navaid or Fix is missing.", &P::AddNavText},
-        Refusal{"DeleteNothingSelected", modifyKSEA("D"),
+        Refusal{"DeleteNothingSelected", modifyKSEA(ModifySIDs),
                 [](Refusals& f) { f.t.app.dispatch([&] { f.ed->DeleteWaypointCommand_Click(); }); },
                 "There is no waypoint selected.", nullptr},
         Refusal{"AddTo600SIDRows", fill({{&P::AddNavText, "OLM"}}, fullSIDs),
@@ -263,21 +265,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "The fix table is full.\r\nIt holds at most 700 fixes.", nullptr},
 
         // Runway boxes, checked on every key.
-        Refusal{"RunwayOutOfRange", create("E"),
+        Refusal{"RunwayOutOfRange", create(CreateSIDs),
                 [](Refusals& f) { f.user.typeInto(f.ed->RwText1, "37"); },
                 "Incorrect Runway Number", &P::RwText1},
 
         // Save All Procedures.
-        Refusal{"SaveNoName", create("E", ""), click(&P::SaveCommand),
+        Refusal{"SaveNoName", create(CreateSIDs, ""), click(&P::SaveCommand),
                 "The procedure basic name is missing", &P::ProcedureNameText},
-        Refusal{"SaveNoICAO", fill({{&P::ProcedureNameText, "DEP1"}}, create("E", "")),
+        Refusal{"SaveNoICAO", fill({{&P::ProcedureNameText, "DEP1"}}, create(CreateSIDs, "")),
                 click(&P::SaveCommand), "The ICAO is missing.", &P::AptNameText},
         // The code names a file: nothing that could reach another folder.
-        Refusal{"SaveICAONotLettersAndDigits",
-                fill({{&P::ProcedureNameText, "DEP1"}, {&P::AptNameText, "K.1"}}, create("E")),
-                click(&P::SaveCommand),
-                "The ICAO code K.1 names the airport file.\r\nPlease use letters and digits only.",
-                &P::AptNameText},
+        Refusal{
+            "SaveICAONotLettersAndDigits",
+            fill({{&P::ProcedureNameText, "DEP1"}, {&P::AptNameText, "K.1"}}, create(CreateSIDs)),
+            click(&P::SaveCommand),
+            "The ICAO code K.1 names the airport file.\r\nPlease use letters and digits only.",
+            &P::AptNameText},
         Refusal{"SaveNoWaypoints", createSID, click(&P::SaveCommand), "There are no waypoints.",
                 &P::AddNavText},
         Refusal{"SaveOverAnExistingFile",

@@ -30,7 +30,7 @@ TEST_F(EditorSave, AnUnchangedAirportIsWrittenBackByteForByteToItsOwnFile) {
     for (const std::string opened : {"KSEA", "KSEA - Copy", "KSEA2019", "KSEA_old"}) {
         SCOPED_TRACE(opened);
         t.programFolder.write("PMDG/KSEA.txt", "the real KSEA");
-        openModify("D", sampleKSEA(), opened);
+        openModify(ModifySIDs, sampleKSEA(), opened);
         user.click(ed->SaveCommand);
         EXPECT_EQ(runtime::readWholeFile(m->DataFolder / (opened + ".txt")), sampleKSEA());
         if (opened != "KSEA")
@@ -45,7 +45,7 @@ TEST_F(EditorSave, AnUnchangedAirportIsWrittenBackByteForByteToItsOwnFile) {
 // SIDs of an airport without STARs: Yes goes on with a first STAR and
 // writes nothing yet; the next save writes both.
 TEST_F(EditorSave, ANewAirportMayGoOnWithSTARsBeforeItIsWritten) {
-    openCreate("E");
+    openCreate(CreateSIDs);
     nameProcedure("DEP1", "16L");
     addNavaid("SEA");
     expectCritical("This airport does not have any STARs.\r\n"
@@ -53,7 +53,7 @@ TEST_F(EditorSave, ANewAirportMayGoOnWithSTARsBeforeItIsWritten) {
                    ui::answers::Yes);
     user.click(ed->SaveCommand);
     EXPECT_FALSE(std::filesystem::exists(airportFile()));
-    EXPECT_EQ(m->EditMode, "T");
+    EXPECT_EQ(m->EditMode, CreateSTARs);
     EXPECT_EQ(ed->caption(), "Create a Standard Terminal Arrival Procedure");
     EXPECT_EQ(ed->SIDCountLabel.caption(), "Procedure  1  of  1");
     EXPECT_EQ(ed->AptNameText.text(), "KSEA");
@@ -70,7 +70,7 @@ TEST_F(EditorSave, ANewAirportMayGoOnWithSTARsBeforeItIsWritten) {
 // The question names the airport on screen, not the last code typed.
 TEST_F(EditorSave, TheQuestionNamesTheAirportOnScreen) {
     m->TypedICAO = "KXXX";
-    openModify("S", StarOnlyAirport);
+    openModify(ModifySTARs, StarOnlyAirport);
     expectCritical(AddSIDs, ui::answers::No);
     user.click(ed->SaveCommand);
     EXPECT_NE(runtime::readWholeFile(airportFile()).find("STAR ARR2"), std::string::npos);
@@ -98,7 +98,7 @@ class SaveFailing : public EditorSave, public ::testing::WithParamInterface<Fail
 TEST_P(SaveFailing, NamesTheFileKeepsTheEditsAndSavesOnceMended) {
     const FailedSave& c = GetParam();
     t.programFolder.write("UserFixes.txt", "old");
-    openModify("S", StarOnlyAirport);
+    openModify(ModifySTARs, StarOnlyAirport);
     user.typeInto(ed->RwText1, "09");
     addNavaid("OLM");
     c.breakIt(userFixFile(), m->DataFolder);

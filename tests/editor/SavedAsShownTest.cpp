@@ -27,7 +27,7 @@ protected:
 };
 
 struct Rename {
-    const char* mode;
+    shell::EditMode mode;
     const std::string* airport; // none for a new airport
     const char* runway;
     const char* question;
@@ -35,7 +35,7 @@ struct Rename {
 };
 
 void PrintTo(const Rename& c, std::ostream* out) {
-    *out << c.mode;
+    *out << static_cast<int>(c.mode);
 }
 
 // Add Another needs the runway of the STAR on screen.
@@ -49,7 +49,7 @@ class RenamedAfterTheLastWaypoint : public SavedAsShown,
 
 TEST_P(RenamedAfterTheLastWaypoint, IsSavedWithTheNameShown) {
     const Rename& c = GetParam();
-    const std::string mode = c.mode;
+    const shell::EditMode mode = c.mode;
     if (c.airport) {
         openModify(mode, *c.airport);
         // A new procedure beside those of the file: its name box is open.
@@ -68,23 +68,23 @@ TEST_P(RenamedAfterTheLastWaypoint, IsSavedWithTheNameShown) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, RenamedAfterTheLastWaypoint,
     ::testing::Values(
-        Rename{"E", nullptr, "16L", NoSTARs, "SID NEW1 RNW 16L NAVAID OLM\r\n"},
-        Rename{"T", nullptr, "16L", NoSIDs, "STAR NEW1 NAVAID OLM RNW 16L\r\n"},
-        Rename{"D", &SidOnlyAirport, "16L", NoSTARs, "SID NEW1 RNW 16L NAVAID OLM\r\n"},
-        Rename{"S", &STARWithRunway, "09", NoSIDs, "STAR NEW1 NAVAID OLM RNW 09\r\n"}),
-    [](const auto& info) { return std::string(info.param.mode); });
+        Rename{CreateSIDs, nullptr, "16L", NoSTARs, "SID NEW1 RNW 16L NAVAID OLM\r\n"},
+        Rename{CreateSTARs, nullptr, "16L", NoSIDs, "STAR NEW1 NAVAID OLM RNW 16L\r\n"},
+        Rename{ModifySIDs, &SidOnlyAirport, "16L", NoSTARs, "SID NEW1 RNW 16L NAVAID OLM\r\n"},
+        Rename{ModifySTARs, &STARWithRunway, "09", NoSIDs, "STAR NEW1 NAVAID OLM RNW 09\r\n"}),
+    [](const auto& info) { return std::to_string(static_cast<int>(info.param.mode)); });
 
 // A fix stored as "ID (IF)" and values longer than their boxes: Modify with
 // nothing changed writes them back as they were.
 TEST_F(SavedAsShown, ModifyWithNothingChangedKeepsTheFileToTheByte) {
-    openModify("D", "FIXES\r\nFIX HAROB ID (IF) LATLON N 47 10.123456789 W 122 10.00\r\n"
-                    "FIX SEA090 COLOCATED SEA 90.25 10.125\r\nENDFIXES\r\n"
-                    "RNWS\r\nENDRNWS\r\nSIDS\r\n"
-                    "SID DEP1 RNW 09 FIX HAROB 12500.5 FIX SEA090 FLOAT 7000\r\nENDSIDS\r\n"
-                    "STARS\r\nSTAR ARR1 NAVAID SEA RNW 09\r\nENDSTARS\r\n");
+    openModify(ModifySIDs, "FIXES\r\nFIX HAROB ID (IF) LATLON N 47 10.123456789 W 122 10.00\r\n"
+                           "FIX SEA090 COLOCATED SEA 90.25 10.125\r\nENDFIXES\r\n"
+                           "RNWS\r\nENDRNWS\r\nSIDS\r\n"
+                           "SID DEP1 RNW 09 FIX HAROB 12500.5 FIX SEA090 FLOAT 7000\r\nENDSIDS\r\n"
+                           "STARS\r\nSTAR ARR1 NAVAID SEA RNW 09\r\nENDSTARS\r\n");
     save();
     const std::string before = saved();
-    openModify("D", before);
+    openModify(ModifySIDs, before);
     for (int line : {0, 1}) {
         user.select(ed->WaypointList, line);
         user.click(ed->ModifyWaypointCommand);
@@ -96,9 +96,9 @@ TEST_F(SavedAsShown, ModifyWithNothingChangedKeepsTheFileToTheByte) {
 // The last STAR deleted, the airport is saved with an empty STAR section
 // that reads back.
 TEST_F(SavedAsShown, TheLastProcedureDeletedIsSavedWithoutIt) {
-    openModify("S", "FIXES\r\nENDFIXES\r\nRNWS\r\nENDRNWS\r\n"
-                    "SIDS\r\nSID DEP1 RNW 09 NAVAID SEA\r\nENDSIDS\r\n"
-                    "STARS\r\nSTAR ARR1 NAVAID SEA RNW 09\r\nENDSTARS\r\n");
+    openModify(ModifySTARs, "FIXES\r\nENDFIXES\r\nRNWS\r\nENDRNWS\r\n"
+                            "SIDS\r\nSID DEP1 RNW 09 NAVAID SEA\r\nENDSIDS\r\n"
+                            "STARS\r\nSTAR ARR1 NAVAID SEA RNW 09\r\nENDSTARS\r\n");
     expectNotice("The last STAR is deleted.\r\n"
                  "Save All Procedures writes the airport without STARs.");
     user.click(ed->DeleteProcedureCommand);

@@ -26,7 +26,7 @@ std::vector<std::string> entries(const ui::ListBox& list) {
 // KSEA's runway 16C has no transition: two feeders are built for it, the
 // second ending in a DME arc around SEA, saved with the airport and read back.
 TEST_F(Flow, FeedersWithADMEArcAreSavedWithTheAirportAndReadBack) {
-    auto& rw = t.app.add<transitions::RunwayForm>(*m);
+    auto& rw = t.app.add<transitions::RunwayForm>(*m, *ed);
     auto& arcForm = t.app.add<arc::AddARC>(*m);
     auto& search = t.app.add<arc::FindWaypointForm>(*m);
     runtime::writeFileReplacing(airportFile("KSEA"),

@@ -5,23 +5,21 @@ namespace shelltest {
 TEST_F(ShellTest, ButtonsSetTheModeAndOpenTheEditorOrTheAirportListAndOopsComesBack) {
     startInstalled();
     t.user.click(menu->CreateDP);
-    EXPECT_EQ(editor->opened, std::vector<std::string>{"E create "});
+    EXPECT_EQ(editor->opened.back().first, shell::EditMode::CreateSIDs);
     EXPECT_EQ(m->DataFolder, sim / "PMDG");
-    EXPECT_EQ(editor->AptNameText.text(), "");
     editor->unload();
     t.user.click(menu->CreateSTAR);
-    EXPECT_EQ(editor->opened.back(), "T create ");
+    EXPECT_EQ(editor->opened.back().first, shell::EditMode::CreateSTARs);
     editor->unload();
 
     t.user.click(menu->ModifySTAR);
     EXPECT_TRUE(pick->visible());
-    EXPECT_EQ(m->EditMode, "S");
-    EXPECT_TRUE(m->IsModify);
+    EXPECT_EQ(m->EditMode, shell::EditMode::ModifySTARs);
     t.user.click(pick->DoneCommand);
     EXPECT_FALSE(pick->isLoaded());
     EXPECT_TRUE(menu->visible());
     t.user.click(menu->ModifyDP);
-    EXPECT_EQ(m->EditMode, "D");
+    EXPECT_EQ(m->EditMode, shell::EditMode::ModifySIDs);
     EXPECT_TRUE(pick->visible());
 }
 
@@ -39,7 +37,8 @@ TEST_F(ShellTest, ModifyListsTheAirportFilesByTypedPrefixAndOpensTheOneClicked) 
     EXPECT_EQ(pick->FileList.pattern(), "*");
 
     t.user.select(pick->FileList, 1);
-    EXPECT_EQ(editor->opened, std::vector<std::string>{"S modify KSEA.txt"});
+    EXPECT_EQ(editor->opened.back(),
+              std::pair(shell::EditMode::ModifySTARs, std::string("KSEA.txt")));
     EXPECT_EQ(m->AirportFileName, "KSEA.txt");
     EXPECT_TRUE(editor->visible());
     EXPECT_FALSE(pick->isLoaded());

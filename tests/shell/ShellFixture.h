@@ -18,15 +18,12 @@ namespace shelltest {
 class EditorDouble : public ui::Form {
 public:
     EditorDouble(ui::App& app, shell::Module1& m) : ui::Form(app, "ModifyProcedure"), m_(m) {}
-    ui::TextBox AptNameText{*this, "AptNameText"};
-    std::vector<std::string> opened;
+    std::vector<std::pair<shell::EditMode, std::string>> opened;
     bool declineOnLoad = false;
 
 protected:
     void Form_Load() override {
-        opened.push_back(m_.EditMode + (m_.IsModify ? " modify " : " create ") +
-                         m_.AirportFileName);
-        AptNameText.setText("KXYZ");
+        opened.emplace_back(m_.EditMode, m_.AirportFileName);
         if (declineOnLoad)
             m_.BackToMenu = store::True;
     }

@@ -36,7 +36,7 @@ TEST_F(Feeders, OpenCountsTheFeedersAndViewNextWraps) {
 
 TEST_F(Feeders, CreateModeOnAnEmptyTableStartsAtRowOne) {
     setRunways({});
-    m->EditMode = "T";
+    m->EditMode = shell::EditMode::CreateSTARs;
     open("16C");
     EXPECT_EQ(form.caption(), "Add a Runway Intermediate Fix Procedure");
     EXPECT_FALSE(form.ViewNextFeederCommand.enabled());
@@ -176,39 +176,6 @@ TEST_F(Feeders, FullTablesRefuseAndChangeNothing) {
     user.typeInto(form.RWFixNameText, "F700");
     user.tab();
     EXPECT_EQ(entries(), (std::vector<std::string>{"SEA", "F700"}));
-}
-
-} // namespace
-
-namespace {
-
-// The file keeps one final fix per runway: a later feeder that ends
-// elsewhere is given the final fix on saving instead of losing its last
-// waypoint when written.
-TEST_F(Feeders, SavingClosesEveryFeederAtTheRunwaysFinalFix) {
-    setRunways({navaidRow("16L", "SEA", "6000"), navaidRow("16L", "HQM", "2000", F, T)});
-    open("16L");
-    user.click(form.AddFeederProcedureCommand);
-    user.typeInto(form.RWAddNavText, "BTG");
-    user.click(form.AddRWWaypointCommand);
-    user.typeInto(form.RWAddNavText, "OLM");
-    user.click(form.AddRWWaypointCommand);
-    user.click(form.RWSaveCommand);
-    const auto& rows = m->Store.Runways;
-    EXPECT_EQ(m->Store.RunwayCount, 5);
-    EXPECT_EQ(rows[3].Navaid, "BTG");
-    EXPECT_EQ(rows[3].FROM, T);
-    EXPECT_EQ(rows[4].Navaid, "OLM");
-    EXPECT_EQ(rows[4].EOP, F);
-    EXPECT_EQ(rows[5], navaidRow("16L", "HQM", "2000", F, T));
-
-    // Written and read back, both feeders keep every waypoint.
-    const std::string file =
-        store::PrintTheSidStarFile(m->Store, m->Counters, {"KSEA", "", "", "12/6/2026"});
-    EXPECT_NE(file.find("RNW 16L NAVAID HQM 2000 \r\n   FROM SEA 6000 \r\n"
-                        "   FROM BTG NAVAID OLM \r\n"),
-              std::string::npos)
-        << file;
 }
 
 } // namespace

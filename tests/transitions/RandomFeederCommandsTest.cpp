@@ -7,71 +7,28 @@
 #include "arc/FindWaypointForm.h"
 #include "procedures/FeederEdits.h"
 #include "store/AirportWriter.h"
+#include "support/RandomUser.h"
 #include "support/TableDifference.h"
-
-#include <cstdlib>
-#include <random>
-#include <sstream>
 
 namespace transitionstest {
 namespace {
 
-class RandomAnswers : public ui::Messages {
-public:
-    RandomAnswers(std::mt19937& random, std::ostream& log) : random_(random), log_(log) {}
-
-protected:
-    int show(const ui::Message& message) override {
-        int answer = ui::answers::OK;
-        if (message.buttons != ui::Buttons::OK)
-            answer = random_() % 2 == 0 ? ui::answers::Yes : ui::answers::No;
-        log_ << "  message " << support::describe(message) << " -> " << answer << "\n";
-        return answer;
-    }
-
-private:
-    std::mt19937& random_;
-    std::ostream& log_;
-};
-
-int stepsToRun() {
-    const char* steps = std::getenv("VEXTREL_RANDOM_STEPS");
-    return steps ? std::atoi(steps) : 2500;
-}
-
-// Whatever a file cannot hold as one token or one number.
-const std::vector<std::string> hostile = {
-    "",    " ",     "AB C", "\"Q",  "A\tB",   std::string(300, 'W'),
-    "1,5", "6,000", "1e3",  "FL60", "6000ft", "\xC3\xA9T\xC3\xA9",
-    "-1",  "999",   "0",    ".",    "+",      " 12 ",
-    "360", "12.25"};
 const std::vector<std::string> names = {"SEA",   "OLM",   "HQM",  "COYLA",  "CF16L",
                                         "NEWF1", "NEWF2", "ZZQX", "OLM270", "sea"};
 
 class RandomFeederCommands : public TransitionScreen,
                              public ::testing::WithParamInterface<unsigned> {
 protected:
-    RandomFeederCommands() : random(GetParam()), answers(random, log) {
-        t.app.setMessages(answers);
+    RandomFeederCommands() {
+        t.app.setMessages(r);
         loadKSEA();
     }
 
-    template <class T> const T& pick(const std::vector<T>& from) {
-        return from[random() % from.size()];
-    }
-    int below(int n) { return n <= 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(n)); }
     std::string text() {
-        const int kind = below(4);
-        return kind == 0 ? pick(hostile) : kind == 1 ? pick(names) : std::to_string(below(400));
-    }
-    void type(ui::TextBox& box, const std::string& typed) {
-        log << "type " << box.name() << " '" << typed.substr(0, 20) << "'\n";
-        if (box.visible() && box.enabled())
-            user.replaceText(box, typed);
-    }
-    void click(ui::Control& control) {
-        log << "click " << control.name() << "\n";
-        user.click(control);
+        const int kind = r.below(4);
+        return kind == 0   ? r.pick(support::HostileText)
+               : kind == 1 ? r.pick(names)
+                           : std::to_string(r.below(400));
     }
 
     void editorStep() {
@@ -89,41 +46,37 @@ protected:
                                   &form.ViewNextFeederCommand,
                                   &form.RWNLatOption,
                                   &form.RWSLatOption};
-        switch (below(10)) {
+        switch (r.below(10)) {
         case 0:
         case 1:
         case 2:
-            type(*boxes[below(11)], text());
+            r.type(*boxes[r.below(11)], text());
             break;
         case 3:
-            type(form.RWAddNavText, pick(names));
-            click(form.AddRWWaypointCommand);
+            r.type(form.RWAddNavText, r.pick(names));
+            r.click(form.AddRWWaypointCommand);
             break;
         case 4:
         case 5:
-            click(*buttons[below(10)]);
+            r.click(*buttons[r.below(10)]);
             break;
         case 6:
-            if (form.RWWaypointList.ListCount() > 0) {
-                const int line = below(form.RWWaypointList.ListCount());
-                log << "select " << line << "\n";
-                user.select(form.RWWaypointList, line);
-            }
+            r.select(form.RWWaypointList);
             break;
         case 7:
-            if (below(4) == 0)
-                click(form.DeleteFeederCommand);
+            if (r.below(4) == 0)
+                r.click(form.DeleteFeederCommand);
             break;
         case 8:
-            click(form.AddArcCommand);
+            r.click(form.AddArcCommand);
             break;
         case 9:
-            if (below(3) == 0) {
-                click(form.RWSaveCommand);
+            if (r.below(3) == 0) {
+                r.click(form.RWSaveCommand);
                 if (!form.isLoaded())
                     expectReadBack(m->Store, "save");
-            } else if (below(8) == 0) {
-                click(form.RWOopsCommand);
+            } else if (r.below(8) == 0) {
+                r.click(form.RWOopsCommand);
             }
             break;
         }
@@ -133,36 +86,36 @@ protected:
         ui::TextBox* boxes[] = {&arcForm.ArcText,       &arcForm.ArcStartText,
                                 &arcForm.ArcEndText,    &arcForm.ArcRadiusText,
                                 &arcForm.StepAngleText, &arcForm.ArcAltText};
-        switch (below(6)) {
+        switch (r.below(6)) {
         case 0:
-            click(arcForm.SelectNavaidCommand);
+            r.click(arcForm.SelectNavaidCommand);
             if (search.isLoaded()) {
-                type(search.SearchText, pick(std::vector<std::string>{"SEA", "OLM", "ABC", "sea"}));
-                click(search.SearchCommand);
-                if (search.WaypointListBox.ListCount() > 0)
-                    user.select(search.WaypointListBox, below(search.WaypointListBox.ListCount()));
-                click(below(5) == 0 ? search.GoBackCommand : search.AddWaypoint);
+                r.type(search.SearchText,
+                       r.pick(std::vector<std::string>{"SEA", "OLM", "ABC", "sea"}));
+                r.click(search.SearchCommand);
+                r.select(search.WaypointListBox);
+                r.click(r.below(5) == 0 ? search.GoBackCommand : search.AddWaypoint);
             }
             break;
         case 1:
         case 2: {
-            ui::TextBox& box = *boxes[below(6)];
-            type(box, below(2) == 0 ? text() : std::to_string(below(361)));
+            ui::TextBox& box = *boxes[r.below(6)];
+            r.type(box, r.below(2) == 0 ? text() : std::to_string(r.below(361)));
             break;
         }
         case 3:
-            click(*pick(std::vector<ui::Control*>{&arcForm.LeftOption, &arcForm.RightOption,
-                                                  &arcForm.TurnInOptionYes,
-                                                  &arcForm.TurnInOptionNo}));
+            r.click(*r.pick(std::vector<ui::Control*>{&arcForm.LeftOption, &arcForm.RightOption,
+                                                      &arcForm.TurnInOptionYes,
+                                                      &arcForm.TurnInOptionNo}));
             break;
         case 4:
-            click(arcForm.TransferCommand);
+            r.click(arcForm.TransferCommand);
             if (!arcForm.isLoaded() && form.isLoaded())
                 expectSavedWorkReadsBack();
             break;
         case 5:
-            if (below(6) == 0)
-                click(arcForm.ExitCommand);
+            if (r.below(6) == 0)
+                r.click(arcForm.ExitCommand);
             break;
         }
     }
@@ -196,22 +149,23 @@ protected:
             store::PrintTheSidStarFile(tables, counters, {"KSEA", "", "", "1/2/2027"});
         auto again = std::make_unique<shell::Module1>();
         const store::ReadResult read = store::LoadData(file, again->Store, again->Counters);
-        ASSERT_TRUE(read.ok) << after << ": " << read.message << "\n" << lastCommands();
+        ASSERT_TRUE(read.ok) << after << ": " << read.message << "\n" << r.lastCommands();
         // The file keeps no arc flag.
         auto written = std::make_unique<store::ProcedureStore>(tables);
         for (int i = 1; i <= store::FixCapacity; ++i)
             written->Fixes[i].IsArcPoint = store::False;
-        ASSERT_EQ(tablecheck::tableDifference(*written, again->Store), "") << after << "\n"
-                                                                           << file << lastCommands();
+        ASSERT_EQ(tablecheck::tableDifference(*written, again->Store), "")
+            << after << "\n"
+            << file << r.lastCommands();
         ++checked;
     }
 
     void step() {
         // A user sent back to a refused box mends it at some point.
-        if (auto* box = dynamic_cast<ui::TextBox*>(t.app.focusOwner()); box && below(3) == 0)
-            type(*box, box == &arcForm.StepAngleText ? "10" : "");
-        if (below(12) == 0) {
-            log << "empty every box\n";
+        if (auto* box = dynamic_cast<ui::TextBox*>(t.app.focusOwner()); box && r.below(3) == 0)
+            r.type(*box, box == &arcForm.StepAngleText ? "10" : "");
+        if (r.below(12) == 0) {
+            r.log << "empty every box\n";
             for (ui::TextBox* box :
                  {&form.RWAddNavText, &form.RWAlt1Text, &form.RWFixNameText, &form.RwFixIDText,
                   &form.RWDDMLatText, &form.RWDMMLatText, &form.RWDDMLongText, &form.RWDMMLongText,
@@ -220,37 +174,30 @@ protected:
                 box->setText("");
         }
         if (!form.isLoaded()) {
-            const std::string runway = pick(std::vector<std::string>{"16L", "34R", "16C", "09"});
-            log << "open " << runway << "\n";
+            const std::string runway = r.pick(std::vector<std::string>{"16L", "34R", "16C", "09"});
+            r.log << "open " << runway << "\n";
             open(runway);
             return;
         }
-        if (arcForm.isLoaded() && below(3) != 0)
+        if (arcForm.isLoaded() && r.below(3) != 0)
             arcStep();
         else
             editorStep();
     }
 
-    std::string lastCommands() const {
-        const std::string all = log.str();
-        return all.substr(all.size() > 4000 ? all.size() - 4000 : 0);
-    }
-
-    std::mt19937 random;
-    std::ostringstream log;
-    RandomAnswers answers;
+    support::RandomUser r{GetParam(), user};
     arc::AddARC& arcForm = t.app.add<arc::AddARC>(*m);
     arc::FindWaypointForm& search = t.app.add<arc::FindWaypointForm>(*m);
     int checked = 0;
 };
 
 TEST_P(RandomFeederCommands, EverySaveReadsBackAsTheSameTables) {
-    const int steps = stepsToRun();
+    const int steps = support::randomSteps(2500);
     for (int i = 0; i < steps && !HasFatalFailure(); ++i) {
         step();
-        ASSERT_FALSE(t.app.ended()) << lastCommands();
+        ASSERT_FALSE(t.app.ended()) << r.lastCommands();
     }
-    EXPECT_GT(checked, 0) << lastCommands();
+    EXPECT_GT(checked, 0) << r.lastCommands();
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomFeederCommands, ::testing::Values(1u, 2u, 3u, 4u));

@@ -24,7 +24,7 @@ inline std::filesystem::path bundledFile(const std::string& relative) {
 
 // Stands in for the procedure editor: what the transition editor reads or
 // changes when it opens and closes.
-class EditorDouble : public ui::Form {
+class EditorDouble : public ui::Form, public shell::RunwayBoxAccess {
 public:
     explicit EditorDouble(ui::App& app) : ui::Form(app, "ModifyProcedure") {
         for (ui::TextBox& box : RwText)
@@ -32,10 +32,24 @@ public:
     }
     ui::TextBox AptNameText{*this, "AptNameText"};
     ui::TextBox AddNavText{*this, "AddNavText"};
-    ui::ListBox WaypointList{*this, "WaypointList"};
     ui::TextBox RwText[8] = {{*this, "RwText1"}, {*this, "RwText2"}, {*this, "RwText3"},
                              {*this, "RwText4"}, {*this, "RwText5"}, {*this, "RwText6"},
                              {*this, "RwText7"}, {*this, "RwText8"}};
+    std::vector<std::pair<std::string, std::string>> renamed;
+
+    void markRunwayDefined(int box) override {
+        if (box >= 1 && box <= 8)
+            RwText[box - 1].setForeColor(ui::colors::ButtonText);
+    }
+    std::string airportName() const override { return AptNameText.text(); }
+    void showAgain(bool focusNavaidBox) override {
+        show();
+        if (focusNavaidBox)
+            AddNavText.setFocus();
+    }
+    void fixRenamed(const std::string& from, const std::string& to) override {
+        renamed.emplace_back(from, to);
+    }
 };
 
 inline store::RunwayWaypoint fixRow(std::string id, std::string fix, std::string alt = "",
@@ -49,7 +63,7 @@ inline store::RunwayWaypoint navaidRow(std::string id, std::string navaid, std::
     return {std::move(id), "", std::move(navaid), std::move(alt), from, eop};
 }
 
-// The transition editor over the procedure editor's stand-in, in mode "S",
+// The transition editor over the procedure editor's stand-in, modifying STARs,
 // with the bundled reference tables and the reference position at Seattle.
 class TransitionScreen : public ::testing::Test {
 protected:
@@ -60,7 +74,7 @@ protected:
             reference::loadUserFixes(bundledFile("reference/UserFixes.txt"));
         m->NavaidTable = navaids;
         m->UserFixTable = userFixes;
-        m->EditMode = "S";
+        m->EditMode = shell::EditMode::ModifySTARs;
         m->Reference = {47.449, -122.309};
         editor.AptNameText.setText("KSEA");
         user.start(editor);
@@ -129,7 +143,7 @@ protected:
     support::ScriptedMessages& messages = t.messages;
     std::unique_ptr<shell::Module1> m = std::make_unique<shell::Module1>();
     EditorDouble& editor = t.app.add<EditorDouble>();
-    transitions::RunwayForm& form = t.app.add<transitions::RunwayForm>(*m);
+    transitions::RunwayForm& form = t.app.add<transitions::RunwayForm>(*m, editor);
 };
 
 } // namespace transitionstest

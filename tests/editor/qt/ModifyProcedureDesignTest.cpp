@@ -63,8 +63,7 @@ private slots:
     void cleanup() { h.reset(); }
 
     void theSTARsOfAnAirportAreViewedAndExtendedThroughTheWidgets() {
-        h->m->EditMode = "S";
-        h->m->IsModify = store::True;
+        h->m->EditMode = shell::EditMode::ModifySTARs;
         h->m->AirportFileName = "KSEA.txt";
         h->app.dispatch([this] { h->editor.show(); });
         QWidget* window = h->adapter.window(h->editor);

@@ -2,6 +2,7 @@
 // its widget, the option pairs are separate groups, and a feeder can be built
 // through the widgets.
 #include "shell/Module1.h"
+#include "support/NoProcedureEditor.h"
 #include "transitions/RunwayForm.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/FormDesigns.h"
@@ -21,12 +22,13 @@ struct Harness {
     ui::qt::MessageBoxes messages;
     ui::App app{messages};
     std::unique_ptr<shell::Module1> m = std::make_unique<shell::Module1>();
-    transitions::RunwayForm& form = app.add<transitions::RunwayForm>(*m);
+    support::NoProcedureEditor procedureEditor;
+    transitions::RunwayForm& form = app.add<transitions::RunwayForm>(*m, procedureEditor);
     ui::qt::Application adapter{app};
 
     Harness() {
         m->NavaidTable = reference::NavaidTable({{"SEA", 47.435361f, -122.309611f, 116.8f}});
-        m->EditMode = "S";
+        m->EditMode = shell::EditMode::ModifySTARs;
         m->TransitionRunway = "16C";
         m->Store.Runways[1] = {"16L", "CF16L", "", "2000", store::True, store::True};
         m->Store.RunwayCount = 1;

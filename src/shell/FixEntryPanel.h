@@ -1,0 +1,81 @@
+#pragma once
+
+#include "procedures/FixChanges.h"
+#include "store/Records.h"
+#include "ui/Forms.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace shell {
+
+// The boxes of one screen that define a fix: by latitude and longitude, or
+// by a navaid's radial and distance.
+struct FixBoxes {
+    ui::TextBox& name;
+    ui::TextBox& id;
+    ui::TextBox& latDeg;
+    ui::TextBox& latMin;
+    ui::OptionButton& north;
+    ui::OptionButton& south;
+    ui::TextBox& longDeg;
+    ui::TextBox& longMin;
+    ui::OptionButton& east;
+    ui::OptionButton& west;
+    ui::TextBox& vor;
+    ui::TextBox& heading;
+    ui::TextBox& distance;
+};
+
+// The fix boxes' rules, the same on every screen that has them: the checks
+// made when a box is left, the Enter-key chain, showing a stored fix and
+// reading the boxes back as a new fix or as the changes to the one shown.
+class FixEntryPanel {
+public:
+    explicit FixEntryPanel(FixBoxes boxes) : b_(boxes) {}
+
+    // The boxes' length limits and the options' captions and first values.
+    void setDesignState();
+
+    // Wires the checks to the boxes' LostFocus and KeyPress events; the name
+    // box's events stay with the screen. `degreesOnChange` checks the
+    // latitude degrees at every keystroke instead of when the box is left.
+    void wire(bool degreesOnChange = false);
+
+    // The checks; each refuses its box with the message and selects its text.
+    void checkID();
+    void checkVOR();
+    void checkLatDegrees();
+    void checkLatMinutes();
+    void checkLongDegrees();
+    void checkLongMinutes();
+    void checkHeading();
+    void checkDistance();
+    // The next box of the Enter-key chain after `box`, or null.
+    ui::TextBox* nextOnEnter(const ui::TextBox& box) const;
+
+    // Shows `fix`, remembering what each box showed.
+    void show(const store::FixRecord& fix);
+    // Empties and enables the boxes; nothing is shown any more.
+    void clear();
+    void setEnabled(bool enabled);
+
+    // The position boxes hold a whole position; false after the message of
+    // the first that does not, with the focus in the box to fill.
+    bool positionComplete() const;
+    // The boxes as the definition of a new fix, its name not included.
+    store::FixRecord newFix() const;
+    // The boxes the user changed since show().
+    procedures::FixChanges changes() const;
+
+private:
+    std::vector<ui::TextBox*> textBoxes() const;
+
+    FixBoxes b_;
+    std::vector<std::pair<const ui::TextBox*, std::string>> shown_;
+    bool shownNorth_ = true;
+    bool shownEast_ = false;
+};
+
+} // namespace shell
