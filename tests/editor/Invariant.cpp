@@ -154,11 +154,6 @@ std::string checkRoundTrip(const shell::Module1& m, int sidCount, int starCount)
         return "written and read back, " + std::to_string(sidCount) + " SIDs and " +
                std::to_string(starCount) + " STARs became " + std::to_string(counters.SIDCount) +
                " and " + std::to_string(counters.STARCount);
-    for (int star = 1; star <= starCount; ++star)
-        for (int slot = 1; !m.Store.STARRunways.cellOrEmpty(star, slot).empty(); ++slot)
-            if (read.STARRunways.cellOrEmpty(star, slot) != m.Store.STARRunways(star, slot))
-                return "written and read back, runway " + m.Store.STARRunways(star, slot) +
-                       " of STAR " + std::to_string(star) + " is lost";
     // The writer sorted `written`'s fixes: the tables read back are those.
     // Which fixes an arc made is known to the session only, not to the file.
     for (int row = 1; row <= written.FixCount && store::FixTable::fits(row); ++row)
