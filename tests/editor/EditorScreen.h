@@ -2,10 +2,8 @@
 
 #include "editor/ModifyProcedure.h"
 #include "editor/UserFixForm.h"
-#include "reference/AirportTable.h"
-#include "reference/NavaidTable.h"
-#include "reference/UserFixFile.h"
 #include "runtime/TextFiles.h"
+#include "support/BundledReference.h"
 #include "support/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -19,24 +17,7 @@ namespace editortest {
 
 using enum shell::EditMode;
 
-inline std::filesystem::path bundledFile(const std::string& relative) {
-    return std::filesystem::path(VEXTREL_DATA_DIR) / relative;
-}
-
-// The bundled reference tables, read once for the whole test program.
-struct BundledReference {
-    reference::NavaidTable navaids =
-        reference::loadNavaids(bundledFile("reference/AllFlyNavaids.txt"));
-    reference::AirportTable airports =
-        reference::loadAirports(bundledFile("reference/AllFlyAirports.txt"));
-    reference::UserFixTable userFixes =
-        reference::loadUserFixes(bundledFile("reference/UserFixes.txt"));
-};
-
-inline const BundledReference& bundled() {
-    static const BundledReference tables;
-    return tables;
-}
+using support::bundled, support::bundledFile;
 
 // A screen of another folder (main menu, transition editor) that the editor
 // only shows or hides.

@@ -53,9 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
     Boxes, LeavingABox,
     ::testing::Values(
         // A space would split the name into two tokens of the airport file.
-        FieldCase{"FixNameWithSpace", &ModifyProcedure::FixNameText, "my fix",
-                  "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
-                  "my fix"},
         FieldCase{"ProcedureNameWithSpace", &ModifyProcedure::ProcedureNameText, "SUMMA 1",
                   "A name in the airport file cannot hold spaces or quotes.\r\nPlease correct.",
                   "SUMMA 1"},

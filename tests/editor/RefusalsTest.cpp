@@ -253,16 +253,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"AddTo600STARRows", fill({{&P::AddNavText, "OLM"}}, fullSTARs(15)),
                 click(&P::AddWaypointCommand),
                 "The STARs table is full.\r\nIt holds at most 600 rows.", nullptr},
-        Refusal{"AddTo700Fixes",
-                fill({{&P::FixNameText, "NEWFX"}, {&P::DDMLatText, "47"}, {&P::DDMLongText, "122"}},
-                     [](Refusals& f) {
-                         createSID(f);
-                         for (int r = 1; r <= store::FixCapacity; ++r)
-                             f.m->Store.Fixes[r].Name = "F" + std::to_string(r);
-                         f.m->Store.FixCount = store::FixCapacity;
-                     }),
-                click(&P::AddWaypointCommand),
-                "The fix table is full.\r\nIt holds at most 700 fixes.", nullptr},
 
         // Runway boxes, checked on every key.
         Refusal{"RunwayOutOfRange", create(CreateSIDs),

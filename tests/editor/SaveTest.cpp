@@ -137,29 +137,22 @@ void putBackTheAirport(const std::filesystem::path& data) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SaveFailing,
-    ::testing::Values(
-        FailedSave{"UserFixes",
-                   [](auto& userFixes, auto&) {
-                       std::filesystem::remove(userFixes);
-                       std::filesystem::create_directories(userFixes / "in the way");
-                   },
-                   [](auto& userFixes, auto&) { std::filesystem::remove_all(userFixes); },
-                   "UserFixes.txt", "the file or its folder cannot be written"},
-        FailedSave{"AirportFile",
-                   [](auto&, auto& data) {
-                       std::filesystem::remove(data / "KSEA.txt");
-                       std::filesystem::create_directories(data / "KSEA.txt" / "in the way");
-                   },
-                   [](auto&, auto& data) { putBackTheAirport(data); }, "PMDG/KSEA.txt",
-                   "the file or its folder cannot be written"},
-        // A folder that takes no file, as a read-only one would.
-        FailedSave{"DataFolderIsAFile",
-                   [](auto&, auto& data) {
-                       std::filesystem::remove_all(data);
-                       runtime::writeFileReplacing(data, "no folder");
-                   },
-                   [](auto&, auto& data) { putBackTheAirport(data); }, "PMDG/KSEA.txt",
-                   "its folder is missing"}),
+    ::testing::Values(FailedSave{
+                          "UserFixes",
+                          [](auto& userFixes, auto&) {
+                              std::filesystem::remove(userFixes);
+                              std::filesystem::create_directories(userFixes / "in the way");
+                          },
+                          [](auto& userFixes, auto&) { std::filesystem::remove_all(userFixes); },
+                          "UserFixes.txt", "the file or its folder cannot be written"},
+                      // A folder that takes no file, as a read-only one would.
+                      FailedSave{"DataFolderIsAFile",
+                                 [](auto&, auto& data) {
+                                     std::filesystem::remove_all(data);
+                                     runtime::writeFileReplacing(data, "no folder");
+                                 },
+                                 [](auto&, auto& data) { putBackTheAirport(data); },
+                                 "PMDG/KSEA.txt", "its folder is missing"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,16 +2,9 @@
 
 namespace shelltest {
 
-TEST_F(ShellTest, ButtonsSetTheModeAndOpenTheEditorOrTheAirportListAndOopsComesBack) {
+// The create buttons are taken by the SID and STAR flows.
+TEST_F(ShellTest, ModifyButtonsSetTheModeAndOpenTheAirportListWhoseDoneComesBack) {
     startInstalled();
-    t.user.click(menu->CreateDP);
-    EXPECT_EQ(editor->opened.back().first, shell::EditMode::CreateSIDs);
-    EXPECT_EQ(m->DataFolder, sim / "PMDG");
-    editor->unload();
-    t.user.click(menu->CreateSTAR);
-    EXPECT_EQ(editor->opened.back().first, shell::EditMode::CreateSTARs);
-    editor->unload();
-
     t.user.click(menu->ModifySTAR);
     EXPECT_TRUE(pick->visible());
     EXPECT_EQ(m->EditMode, shell::EditMode::ModifySTARs);

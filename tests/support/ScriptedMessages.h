@@ -27,7 +27,6 @@ public:
     void verify();
     // Every message shown so far, expected or not.
     const std::vector<ui::Message>& shown() const { return shown_; }
-    bool pending() const { return !expected_.empty(); }
 
 protected:
     int show(const ui::Message& message) override;

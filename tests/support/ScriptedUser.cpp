@@ -60,10 +60,6 @@ void ScriptedUser::backTab() {
     app_.userTab(false);
 }
 
-void ScriptedUser::chooseDrive(ui::DriveListBox& drives, const std::string& drive) {
-    app_.userChangeDrive(drives, drive);
-}
-
 void ScriptedUser::close(ui::Form& form) {
     app_.userClose(form);
 }

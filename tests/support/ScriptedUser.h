@@ -36,7 +36,6 @@ public:
     void doubleClick(ui::ListControl& list, int index);
     void tab();
     void backTab();
-    void chooseDrive(ui::DriveListBox& drives, const std::string& drive);
     // The window's close box.
     void close(ui::Form& form);
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "reference/NavaidTable.h"
-#include "reference/UserFixFile.h"
 #include "shell/Module1.h"
 #include "store/AirportReader.h"
+#include "support/BundledReference.h"
 #include "support/TestApp.h"
 #include "transitions/RunwayForm.h"
 #include "ui/Forms.h"
@@ -18,9 +17,7 @@
 
 namespace transitionstest {
 
-inline std::filesystem::path bundledFile(const std::string& relative) {
-    return std::filesystem::path(VEXTREL_DATA_DIR) / relative;
-}
+using support::bundled, support::bundledFile;
 
 // Stands in for the procedure editor: what the transition editor reads or
 // changes when it opens and closes.
@@ -52,11 +49,6 @@ public:
     }
 };
 
-inline store::RunwayWaypoint fixRow(std::string id, std::string fix, std::string alt = "",
-                                    store::Flag from = store::False,
-                                    store::Flag eop = store::False) {
-    return {std::move(id), std::move(fix), "", std::move(alt), from, eop};
-}
 inline store::RunwayWaypoint navaidRow(std::string id, std::string navaid, std::string alt = "",
                                        store::Flag from = store::False,
                                        store::Flag eop = store::False) {
@@ -68,12 +60,8 @@ inline store::RunwayWaypoint navaidRow(std::string id, std::string navaid, std::
 class TransitionScreen : public ::testing::Test {
 protected:
     TransitionScreen() {
-        static const reference::NavaidTable navaids =
-            reference::loadNavaids(bundledFile("reference/AllFlyNavaids.txt"));
-        static const reference::UserFixTable userFixes =
-            reference::loadUserFixes(bundledFile("reference/UserFixes.txt"));
-        m->NavaidTable = navaids;
-        m->UserFixTable = userFixes;
+        m->NavaidTable = bundled().navaids;
+        m->UserFixTable = bundled().userFixes;
         m->EditMode = shell::EditMode::ModifySTARs;
         m->Reference = {47.449, -122.309};
         editor.AptNameText.setText("KSEA");
