@@ -6,14 +6,12 @@
 
 namespace editortest {
 
-// The layout every editor command keeps: SIDs and STARs unbroken from row 1,
-// each STAR's Elements equal to its rows, the counters equal to the rows in
-// use, every SID ending in exactly one EndOfRunway row, every fix a row uses
-// defined in Fixes, and the tables written and read back giving the same
-// procedures. Returns the first violation found, or "".
+// What every editor command keeps: the tables written as an airport file
+// read back as the same tables, the counters equal to the rows in use, every
+// SID with a runway and every fix a row uses defined in Fixes. Returns the
+// first violation found, or "".
 std::string checkInvariant(const shell::Module1& m);
-// The same without writing and reading back: cheap enough for every step of
-// a long random run.
+// The same without writing and reading back.
 std::string checkLayout(const shell::Module1& m);
 
 } // namespace editortest

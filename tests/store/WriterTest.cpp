@@ -17,15 +17,7 @@ using storetest::load;
 const std::filesystem::path kseaFile =
     std::filesystem::path(VEXTREL_DATA_DIR) / "sample" / "PMDG" / "KSEA.txt";
 
-TEST(RoundTrip, TheSampleAirportIsWrittenByteForByte) {
-    const std::string original = runtime::readWholeFile(kseaFile);
-    const auto l = load(original);
-    ASSERT_TRUE(l->result.ok) << l->result.message;
-    EXPECT_EQ(l->store.FixCount, 13);
-    const std::string text =
-        storetest::write(*l, {"KSEA", "Seattle Tacoma Intl", "Vextrel Examples", "12/6/2026"});
-    EXPECT_EQ(text, original);
-}
+// The sample airport written back to the byte: CheckCommand.SampleWritesBackByteForByte.
 
 TEST(PrintTheSidStarFile, TitleLinesWithoutAuthorAndTooLongToCentre) {
     const std::string body = crlf({"FIXES", "ENDFIXES", "", "RNWS", "ENDRNWS", "", "SIDS",
