@@ -74,14 +74,4 @@ void setFeederFlags(RunwayTable& rows, int start, int n) {
     rows[start + n - 1].EOP = store::True;
 }
 
-int renameFixInRows(RunwayTable& rows, int count, const std::string& from, const std::string& to) {
-    int changed = 0;
-    for (int i = 1; inTable(i, count); ++i)
-        if (rows[i].FIX == from) {
-            rows[i].FIX = to;
-            ++changed;
-        }
-    return changed;
-}
-
 } // namespace procedures

@@ -37,9 +37,4 @@ void removeRows(store::RunwayTable& rows, std::int16_t& count, int first, int n)
 // flags of the rows between are cleared.
 void setFeederFlags(store::RunwayTable& rows, int start, int n);
 
-// Gives every row among 1..count that names fix `from` the name `to`;
-// returns how many changed.
-int renameFixInRows(store::RunwayTable& rows, int count, const std::string& from,
-                    const std::string& to);
-
 } // namespace procedures

@@ -40,10 +40,9 @@ Outcome checkPosition(const store::FixRecord& fix) {
 }
 
 int FixCatalogue::find(std::string_view name) const {
-    for (int r = 1; r <= count_ && store::FixTable::fits(r); ++r)
-        if (fixes_[r].Name == name)
-            return r;
-    return 0;
+    // The row after the last fix is empty, so the table's own search stops
+    // at the count too.
+    return name.empty() ? 0 : store::SearchForFix(fixes_, std::string(name));
 }
 
 Outcome FixCatalogue::append(const store::FixRecord& fix, int* row) {

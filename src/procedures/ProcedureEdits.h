@@ -27,12 +27,11 @@ struct ProcedureAt {
     int legs = 0;
 };
 
-// A leg as the boxes give it: a fix or a navaid (neither for a SID's
-// on-heading leg), an altitude restriction, and for SIDs an on-heading
-// altitude and distance or an intercept heading to or from the fix or navaid.
-struct Leg {
-    std::string fix;
-    std::string navaid;
+// What Modify changes in a leg: an altitude restriction, and for SIDs an
+// on-heading altitude and distance or an intercept heading. For a SID an
+// empty text leaves its value as it is; a STAR takes the altitude as given,
+// empty or not.
+struct LegChange {
     std::string alt;
     bool floating = false;
     std::string onHeadAlt;
@@ -41,15 +40,11 @@ struct Leg {
     bool interceptTo = false;
 };
 
-// What Modify changes in a leg. For a SID an empty text leaves its value as
-// it is; a STAR takes the altitude as given, empty or not.
-struct LegChange {
-    std::string alt;
-    bool floating = false;
-    std::string onHeadAlt;
-    std::string onHeadDist;
-    std::string interceptHeading;
-    bool interceptTo = false;
+// A leg as the boxes give it: the same values, and the fix or navaid it goes
+// to or intercepts (neither for a SID's on-heading leg).
+struct Leg : LegChange {
+    std::string fix;
+    std::string navaid;
 };
 
 // The fix a new leg defines, added with the leg or not at all.

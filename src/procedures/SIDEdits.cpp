@@ -84,11 +84,16 @@ void putRunways(store::SIDWaypoint& row, const std::vector<std::string>& runways
             static_cast<std::size_t>(slot) <= runways.size() ? runways[slot - 1] : "";
 }
 
-void fillLeg(store::SIDWaypoint& row, const Leg& leg) {
-    if (!leg.alt.empty()) {
-        row.Alt = leg.alt;
-        row.Float = leg.floating ? store::True : store::False;
+// An altitude given sets the restriction and its FLOAT flag together.
+void setAltitude(store::SIDWaypoint& row, const LegChange& change) {
+    if (!change.alt.empty()) {
+        row.Alt = change.alt;
+        row.Float = change.floating ? store::True : store::False;
     }
+}
+
+void fillLeg(store::SIDWaypoint& row, const Leg& leg) {
+    setAltitude(row, leg);
     if (!leg.onHeadAlt.empty()) {
         row.OnHeadAlt = leg.onHeadAlt;
         row.OnHeadDist = leg.onHeadDist;
@@ -211,10 +216,7 @@ Outcome moveSIDLegDown(ProcedureTables t, ProcedureAt sid, int line) {
 namespace {
 
 void applyChange(store::SIDWaypoint& row, const LegChange& change) {
-    if (!change.alt.empty()) {
-        row.Alt = change.alt;
-        row.Float = change.floating ? store::True : store::False;
-    }
+    setAltitude(row, change);
     if (!change.interceptHeading.empty()) {
         row.InterceptHeading = change.interceptHeading;
         row.InterceptToFrom = change.interceptTo ? "TO" : "FROM";
@@ -233,14 +235,7 @@ Outcome changeSIDLeg(ProcedureTables t, ProcedureAt sid, int line, const LegChan
     if (!rows::fits(sid, rows::sidRows(t.counters)) || line < 0 || line >= sid.legs)
         return refused(NoSuchProcedure);
     store::SIDWaypoint& row = sids[sid.start + line];
-    Leg leg{row.Fix,
-            row.VOR.empty() ? row.InterceptNavaid : row.VOR,
-            change.alt,
-            change.floating,
-            change.onHeadAlt,
-            change.onHeadDist,
-            change.interceptHeading,
-            change.interceptTo};
+    Leg leg{change, row.Fix, row.VOR.empty() ? row.InterceptNavaid : row.VOR};
     if (leg.fix.empty())
         leg.fix = row.InterceptFix;
     if (leg.onHeadAlt.empty())

@@ -1,9 +1,9 @@
 #include "store/AirportParser.h"
 
+#include "runtime/DecimalText.h"
 #include "runtime/Text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -11,39 +11,15 @@ namespace store {
 
 namespace {
 
-// A COLOCATED bearing or distance: an altitude-style number, or the exponent
-// form the writer prints for very large or small values.
+// A COLOCATED bearing or distance: a plain decimal, or the exponent form the
+// writer prints for very large or small values, within single precision.
 bool readSingle(const std::string& text, float& value) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    if (i < n && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    while (i < n && text[i] >= '0' && text[i] <= '9')
-        ++i, ++digits;
-    if (i < n && text[i] == '.') {
-        ++i;
-        while (i < n && text[i] >= '0' && text[i] <= '9')
-            ++i, ++digits;
-    }
-    if (digits == 0)
-        return false;
-    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        std::size_t exponentDigits = 0;
-        while (i < n && text[i] >= '0' && text[i] <= '9')
-            ++i, ++exponentDigits;
-        if (exponentDigits == 0)
-            return false;
-    }
-    if (i != n)
-        return false;
-    const char* first = text.data() + (text[0] == '+' ? 1 : 0);
     double parsed = 0;
-    const auto [end, ec] = std::from_chars(first, text.data() + n, parsed);
-    if (ec != std::errc() || end != text.data() + n || !std::isfinite(parsed) ||
+    // parseDecimal skips white space before a number; a token keeps it.
+    const char first = text.empty() ? ' ' : text.front();
+    const bool starts =
+        (first >= '0' && first <= '9') || first == '+' || first == '-' || first == '.';
+    if (!starts || !runtime::parseDecimal(text, parsed) ||
         std::fabs(parsed) > double(std::numeric_limits<float>::max()))
         return false;
     value = static_cast<float>(parsed);
