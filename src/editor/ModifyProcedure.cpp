@@ -151,10 +151,6 @@ void ModifyProcedure::refuse(ui::TextBox& box, const std::string& message) {
     shell::refuseBox(box, message);
 }
 
-void ModifyProcedure::ShowTableFull(const std::string& table, int limit, const std::string& unit) {
-    MsgBox(procedures::tableFullMessage(table, limit, unit));
-}
-
 procedures::ProcedureAt ModifyProcedure::onScreen() const {
     return {m.ProcedureStart, WaypointList.ListCount()};
 }

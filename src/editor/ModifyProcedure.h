@@ -211,8 +211,6 @@ public:
     // The refusal of a checked box: the message, then the focus back into
     // the box with its whole text selected.
     void refuse(ui::TextBox& box, const std::string& message);
-    // The message for a table that has no room left, naming its limit.
-    void ShowTableFull(const std::string& table, int limit, const std::string& unit);
     // Shows a refusal of an edit: the message, then the focus in its box.
     // True when there was none.
     bool made(const procedures::Outcome& outcome);

@@ -1,9 +1,5 @@
 #include "editor/WaypointRows.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
 namespace editor {
 
 std::string sidLineText(const store::SIDWaypoint& row) {
@@ -15,13 +11,6 @@ std::string sidLineText(const store::SIDWaypoint& row) {
 
 std::string starLineText(const store::STARWaypoint& row) {
     return row.Fix.empty() ? row.VOR : row.Fix;
-}
-
-float toSingle(double value) {
-    if (std::isnan(value))
-        return 0;
-    constexpr double limit = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -limit, limit));
 }
 
 } // namespace editor

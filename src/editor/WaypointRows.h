@@ -16,7 +16,4 @@ inline int sidRowsInUse(const store::ProcedureCounters& counters) {
     return counters.SIDRowNext > 0 ? counters.SIDRowNext - 1 : 0;
 }
 
-// A value for a single-precision field, kept inside the float range.
-float toSingle(double value);
-
 } // namespace editor

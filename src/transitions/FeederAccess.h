@@ -14,10 +14,6 @@ class FeederAccess {
 public:
     virtual ~FeederAccess() = default;
 
-    // The runway being edited, as its label shows it.
-    virtual std::string runwayLabel() const = 0;
-    // Waypoints of the feeder on screen (entries of its list).
-    virtual int feederWaypointCount() const = 0;
     // The working tables and the feeder on screen, for an edit.
     virtual procedures::FeederTables feederTables() = 0;
     // Shows the feeder on screen again after an edit changed it.

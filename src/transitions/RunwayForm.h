@@ -110,8 +110,6 @@ public:
     void RWAlt1Text_LostFocus();
 
     // --- For the arc generator ---
-    std::string runwayLabel() const override { return Label8.caption(); }
-    int feederWaypointCount() const override { return RWWaypointList.ListCount(); }
     procedures::FeederTables feederTables() override;
     void feederChanged() override { listFeeder(); }
     void closeWithEditor(ui::Form& form) override;
