@@ -34,9 +34,6 @@ bool isSkipped(const std::string& line) {
 ReadResult LoadData(std::string_view content, ProcedureStore& store, ProcedureCounters& counters) {
     const Flag fixesDefined = store.FixesDefined;
     ClearArrays(store);
-    // Editors on Windows start a UTF-8 file with a byte-order mark.
-    if (content.starts_with("\xEF\xBB\xBF"))
-        content.remove_prefix(3);
     AirportParser parser(store);
     LogicalLines lines(content);
     std::string line;
