@@ -14,6 +14,15 @@ namespace {
 const std::string CRLF = "\r\n";
 } // namespace
 
+// "This airport does not have any SIDs. Do you want to add SIDs ... now?"
+bool ModifyProcedure::askToAdd(const std::string& kind, const std::string& icao) {
+    const int answer = MsgBox("This airport does not have any " + kind + "." + CRLF +
+                                  "Do you want to add " + kind + " to " + icao + " now?",
+                              ui::Buttons::YesNo, ui::Icon::Critical);
+    m.LastAnswer = std::to_string(answer);
+    return answer == ui::answers::Yes;
+}
+
 void ModifyProcedure::SaveCommand_Click() {
     auto& counters = m.Counters;
     // An airport whose last procedure of the mode was deleted is saved
@@ -61,11 +70,7 @@ void ModifyProcedure::SaveCommand_Click() {
         return;
     if (isSTARMode()) {
         if (counters.SIDRowNext == 0) {
-            const int answer = MsgBox("This airport does not have any SIDs." + CRLF +
-                                          "Do you want to add SIDs to " + icao + " now?",
-                                      ui::Buttons::YesNo, ui::Icon::Critical);
-            m.LastAnswer = std::to_string(answer);
-            if (answer == ui::answers::Yes) {
+            if (askToAdd("SIDs", icao)) {
                 m.EditMode = shell::EditMode::CreateSIDs;
                 FreshForm();
                 HideRw2to8();
@@ -89,11 +94,7 @@ void ModifyProcedure::SaveCommand_Click() {
     } else {
         SaveSIDRunways();
         if (counters.STARRowCount == 0) {
-            const int answer = MsgBox("This airport does not have any STARs." + CRLF +
-                                          "Do you want to add STARs to " + icao + " now?",
-                                      ui::Buttons::YesNo, ui::Icon::Critical);
-            m.LastAnswer = std::to_string(answer);
-            if (answer == ui::answers::Yes) {
+            if (askToAdd("STARs", icao)) {
                 m.EditMode = shell::EditMode::CreateSTARs;
                 FreshForm();
                 HideRw2to8();

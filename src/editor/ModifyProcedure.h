@@ -137,6 +137,8 @@ public:
 
     // --- Save ---
     void SaveCommand_Click();
+    // Asks whether to go on with the kind of procedure the airport lacks.
+    bool askToAdd(const std::string& kind, const std::string& icao);
 
     // --- Field checks ---
     void Alt1Text_LostFocus();
