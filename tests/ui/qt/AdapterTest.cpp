@@ -1,5 +1,6 @@
 // The forms rules on real widgets: keystrokes, clicks and focus through the
 // binder, the message box port and the event boundary.
+#include "../TestScreen.h"
 #include "runtime/RuntimeError.h"
 #include "ui/Forms.h"
 #include "ui/qt/Application.h"
@@ -26,62 +27,23 @@
 
 namespace {
 
-class Screen : public ui::Form {
+// The headless tests' screen, with the label the design adds and a click
+// that fails or ends the program.
+class Screen : public TestScreen {
 public:
-    explicit Screen(ui::App& app) : Form(app, "TestScreen") {
-        NorthOption.placeIn(HemFrame);
-        SouthOption.placeIn(HemFrame);
-        setCaption("Test Screen");
+    explicit Screen(ui::App& app) : TestScreen(app) {
         NoteLabel.setCaption("Ident");
-        IdentText.setMaxLength(4);
-        OkCommand.setCaption("OK");
-        NorthOption.setValue(true);
-
-        IdentText.Change = [this] { log << "Change " + QString::fromStdString(IdentText.text()); };
-        IdentText.KeyPress = [this](int& key) { log << "KeyPress " + QString::number(key); };
-        IdentText.LostFocus = [this] {
-            log << "LostFocus, focus in " +
-                       QString::fromStdString(this->app().focusOwner()->name());
-            if (!refuse)
-                return;
-            if (withMessage)
-                MsgBox("Enter only numbers please.");
-            IdentText.selectAll();
-            IdentText.setFocus();
-        };
         OkCommand.Click = [this] {
-            log << "OkCommand_Click";
+            log.push_back("OkCommand_Click");
             if (failOnClick)
                 throw runtime::RuntimeError(runtime::PathNotFound, "Path not found");
             if (endOnClick) {
                 End();
-                log << "after End";
+                log.push_back("after End");
             }
         };
-        SouthOption.Click = [this] { log << "SouthOption_Click"; };
-        FloatCheck.Click = [this] {
-            log << "FloatCheck_Click " + QString::number(FloatCheck.value());
-        };
-        WaypointList.Click = [this] {
-            log << "WaypointList_Click " + QString::number(WaypointList.listIndex());
-        };
-        WaypointList.DblClick = [this] { log << "WaypointList_DblClick"; };
     }
-    void Form_Unload() override { log << "Form_Unload"; }
-
     ui::Label NoteLabel{*this, "NoteLabel"};
-    ui::TextBox IdentText{*this, "IdentText"};
-    ui::TextBox NameText{*this, "NameText"};
-    ui::CommandButton OkCommand{*this, "OkCommand"};
-    ui::Frame HemFrame{*this, "HemFrame"};
-    ui::OptionButton NorthOption{*this, "NorthOption"};
-    ui::OptionButton SouthOption{*this, "SouthOption"};
-    ui::CheckBox FloatCheck{*this, "FloatCheck"};
-    ui::ListBox WaypointList{*this, "WaypointList"};
-
-    QStringList log;
-    bool refuse = false;
-    bool withMessage = false;
     bool endOnClick = false;
     bool failOnClick = false;
 };
@@ -152,6 +114,12 @@ private slots:
         h->screen.log.clear();
     }
     void cleanup() { h.reset(); }
+    QStringList log() const {
+        QStringList lines;
+        for (const std::string& line : h->screen.log)
+            lines << QString::fromStdString(line);
+        return lines;
+    }
 
     void designStateIsPushedToTheWidgets() {
         QCOMPARE(h->window()->windowTitle(), QString("Test Screen"));
@@ -171,9 +139,11 @@ private slots:
         QTest::keyClicks(ident, "KS");
         QTest::keyClick(ident, Qt::Key_Return);
         QTest::keyClicks(ident, "EAX");
-        QCOMPARE(h->screen.log, QStringList({"KeyPress 75", "Change K", "KeyPress 83", "Change KS",
-                                             "KeyPress 13", "KeyPress 69", "Change KSE",
-                                             "KeyPress 65", "Change KSEA", "KeyPress 88"}));
+        QCOMPARE(log(), QStringList({"IdentText_KeyPress 75", "IdentText_Change K",
+                                     "IdentText_KeyPress 83", "IdentText_Change KS",
+                                     "IdentText_KeyPress 13", "IdentText_KeyPress 69",
+                                     "IdentText_Change KSE", "IdentText_KeyPress 65",
+                                     "IdentText_Change KSEA", "IdentText_KeyPress 88"}));
         QCOMPARE(ident->text(), QString("KSEA"));
         QCOMPARE(h->screen.IdentText.text(), std::string("KSEA"));
         QCOMPARE(ident->cursorPosition(), 4);
@@ -183,7 +153,7 @@ private slots:
         auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
         h->screen.IdentText.setText("KSEATTLE");
         QCOMPARE(ident->text(), QString("KSEA"));
-        QCOMPARE(h->screen.log, QStringList({"Change KSEA"}));
+        QCOMPARE(log(), QStringList({"IdentText_Change KSEA"}));
         // A paste comes back as one edit.
         h->screen.IdentText.setText("");
         QApplication::clipboard()->setText("PAEWHATEVER");
@@ -196,14 +166,21 @@ private slots:
         QTest::keyClicks(h->widget<QLineEdit>(h->screen.IdentText), "K");
         auto* ok = h->widget<QPushButton>(h->screen.OkCommand);
         QTest::mouseClick(ok, Qt::LeftButton);
-        QCOMPARE(h->screen.log, QStringList({"KeyPress 75", "Change K",
-                                             "LostFocus, focus in OkCommand", "OkCommand_Click"}));
+        QCOMPARE(log(),
+                 QStringList({"IdentText_KeyPress 75", "IdentText_Change K",
+                              "IdentText_LostFocus, focus in OkCommand", "OkCommand_Click"}));
         QCOMPARE(QApplication::focusWidget(), ok);
     }
 
     void refusingLostFocusKeepsTheClickFromBeingDelivered() {
-        h->screen.refuse = true;
-        h->screen.withMessage = true;
+        bool withMessage = true;
+        h->screen.IdentText.LostFocus = [&] {
+            h->screen.log.push_back("LostFocus");
+            if (withMessage)
+                h->screen.MsgBox("Enter only numbers please.");
+            h->screen.IdentText.selectAll();
+            h->screen.IdentText.setFocus();
+        };
         auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
         QTest::keyClicks(ident, "12A");
         h->screen.log.clear();
@@ -214,13 +191,11 @@ private slots:
         QTest::mouseClick(h->widget<QPushButton>(h->screen.OkCommand), Qt::LeftButton);
         QCOMPARE(shown, QString("Enter only numbers please."));
         QTRY_COMPARE(QApplication::focusWidget(), ident);
-        h->screen.withMessage = false;
+        withMessage = false;
         clickIndicator(h->widget<QRadioButton>(h->screen.SouthOption));
         clickIndicator(h->widget<QCheckBox>(h->screen.FloatCheck));
 
-        QCOMPARE(h->screen.log.size(), 3);
-        for (const QString& line : h->screen.log)
-            QVERIFY2(line.startsWith("LostFocus"), qPrintable(line));
+        QCOMPARE(log(), QStringList({"LostFocus", "LostFocus", "LostFocus"}));
         QVERIFY(h->screen.IdentText.hasFocus());
         QCOMPARE(QApplication::focusWidget(), ident);
         QCOMPARE(ident->selectedText(), QString("12A"));
@@ -239,9 +214,8 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
         // A double click: the first click selects, the second opens.
-        QCOMPARE(h->screen.log.mid(1),
-                 QStringList({"SouthOption_Click", "FloatCheck_Click 1", "WaypointList_Click 1",
-                              "WaypointList_DblClick"}));
+        QCOMPARE(log().mid(1), QStringList({"SouthOption_Click, North off", "FloatCheck_Click 1",
+                                            "WaypointList_Click 1", "WaypointList_DblClick"}));
         QVERIFY(h->screen.SouthOption.value());
         QVERIFY(!h->screen.NorthOption.value());
         QVERIFY(!h->widget<QRadioButton>(h->screen.NorthOption)->isChecked());
@@ -255,7 +229,7 @@ private slots:
         QTest::keyClick(h->widget<QLineEdit>(h->screen.IdentText), Qt::Key_Tab);
         QVERIFY(h->screen.NameText.hasFocus());
         QCOMPARE(QApplication::focusWidget(), h->widget<QLineEdit>(h->screen.NameText));
-        QCOMPARE(h->screen.log, QStringList({"LostFocus, focus in NameText"}));
+        QCOMPARE(log(), QStringList({"IdentText_LostFocus, focus in NameText"}));
     }
 
     void anUnhandledErrorIsShownAndEndsTheProgram() {
@@ -276,13 +250,13 @@ private slots:
         QCOMPARE(h->adapter.run(h->screen), 0);
         QVERIFY(h->app.ended());
         QVERIFY(!h->window()->isVisible());
-        QVERIFY(!h->screen.log.contains("after End"));
-        QVERIFY(!h->screen.log.contains("Form_Unload"));
+        QVERIFY(!log().contains("after End"));
+        QVERIFY(!log().contains("Form_Unload"));
     }
 
     void closingTheWindowUnloadsTheScreen() {
         h->window()->close();
-        QCOMPARE(h->screen.log, QStringList({"Form_Unload"}));
+        QCOMPARE(log(), QStringList({"Form_Unload"}));
         QVERIFY(!h->screen.isLoaded());
         QVERIFY(!h->window()->isVisible());
         // Nothing is loaded any more: the program is over.
@@ -292,12 +266,15 @@ private slots:
     // Captions, texts and window titles come from the screens' code, which
     // the headless tests check; one left in a design would only be
     // overwritten at start-up, so a change made there would do nothing.
-    void theDesignsCarryNoCaptions() {
+    // Every design fits a 1024 x 768 screen.
+    void theDesignsFitTheScreenAndCarryNoCaptions() {
         for (const char* name :
              {"InitialLoad", "PickFile", "UsersNameForm", "FindFlyForm", "AddARC",
               "FindWaypointForm", "RunwayForm", "UserFixForm", "ModifyProcedure"}) {
             const auto window = ui::qt::createDesignedWindow(name);
             QVERIFY2(window != nullptr, name);
+            QVERIFY2(window->sizeHint().width() <= 1024 && window->sizeHint().height() <= 768,
+                     name);
             QStringList captions;
             if (!window->windowTitle().isEmpty())
                 captions << window->windowTitle();

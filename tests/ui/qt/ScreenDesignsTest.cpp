@@ -1,0 +1,204 @@
+// The screens' Designer forms on real widgets: every control finds its
+// widget, and each screen's main task works through them.
+#include "arc/AddARC.h"
+#include "arc/FindWaypointForm.h"
+#include "editor/ModifyProcedure.h"
+#include "editor/UserFixForm.h"
+#include "reference/AirportTable.h"
+#include "reference/NavaidTable.h"
+#include "runtime/TextFiles.h"
+#include "shell/Module1.h"
+#include "support/NoProcedureEditor.h"
+#include "transitions/RunwayForm.h"
+#include "ui/qt/Application.h"
+#include "ui/qt/MessageBoxes.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+std::filesystem::path bundled(const char* relative) {
+    return std::filesystem::path(VEXTREL_DATA_DIR) / relative;
+}
+
+// The screens with their tables; bind() makes the widgets.
+struct Harness {
+    ui::qt::MessageBoxes messages;
+    ui::App app{messages};
+    std::unique_ptr<shell::Module1> m = std::make_unique<shell::Module1>();
+    support::NoProcedureEditor noProcedureEditor;
+    editor::ModifyProcedure& editor = app.add<editor::ModifyProcedure>(*m);
+    editor::UserFixForm& picker = app.add<editor::UserFixForm>(*m);
+    transitions::RunwayForm& runwayForm = app.add<transitions::RunwayForm>(*m, noProcedureEditor);
+    arc::AddARC& arcForm = app.add<arc::AddARC>(*m);
+    arc::FindWaypointForm& search = app.add<arc::FindWaypointForm>(*m);
+    std::unique_ptr<ui::qt::Application> adapter;
+
+    void bind() {
+        adapter = std::make_unique<ui::qt::Application>(app);
+        adapter->bindAll();
+    }
+    template <class W> W* widget(const ui::Control& control) {
+        return qobject_cast<W*>(adapter->widget(control));
+    }
+    QWidget* shown(ui::Form& form) {
+        app.dispatch([&] { form.show(); });
+        QWidget* window = adapter->window(form);
+        return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+    }
+    QStringList listLines(const ui::ListBox& box) {
+        QStringList out;
+        auto* list = widget<QListWidget>(box);
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+    void clickLine(const ui::ListBox& box, int line) {
+        auto* list = widget<QListWidget>(box);
+        const QRect rect = list->visualItemRect(list->item(line));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    void click(const ui::Control& button) {
+        QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+class ScreenDesignsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { h = std::make_unique<Harness>(); }
+    void cleanup() { h.reset(); }
+
+    void theSTARsOfAnAirportAreViewedAndExtended() {
+        QTemporaryDir folder;
+        h->m->NavaidTable = reference::loadNavaids(bundled("reference/AllFlyNavaids.txt"));
+        h->m->AirportTable = reference::loadAirports(bundled("reference/AllFlyAirports.txt"));
+        h->m->DataFolder = folder.path().toStdString();
+        runtime::writeFileReplacing(h->m->DataFolder / "KSEA.txt",
+                                    runtime::readWholeFile(bundled("sample/PMDG/KSEA.txt")));
+        h->m->EditMode = shell::EditMode::ModifySTARs;
+        h->m->AirportFileName = "KSEA.txt";
+        h->bind();
+        QWidget* window = h->shown(h->editor);
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString("Modify a Standard Terminal Arrival Procedure"));
+        QCOMPARE(h->listLines(h->editor.WaypointList), (QStringList{"SUMMA", "BLAKO", "COYLA"}));
+        QVERIFY(!h->adapter->widget(h->editor.OnHeadFrame)->isVisible());
+
+        // OLM4's runway 16C has no transition: red on the widget too.
+        QCOMPARE(h->widget<QPushButton>(h->editor.NextProcedureCommand)->text(),
+                 QString("View Next Procedure"));
+        h->click(h->editor.NextProcedureCommand);
+        h->click(h->editor.NextProcedureCommand);
+        QCOMPARE(h->listLines(h->editor.WaypointList), (QStringList{"OLM", "CHENY"}));
+        auto* runway = h->widget<QLineEdit>(h->editor.RwText1);
+        QCOMPARE(runway->text(), QString("16C"));
+        QCOMPARE(runway->palette().color(QPalette::Text), QColor(Qt::red));
+
+        auto* navaid = h->widget<QLineEdit>(h->editor.AddNavText);
+        QTest::mouseClick(navaid, Qt::LeftButton);
+        QTest::keyClicks(navaid, "pae");
+        h->click(h->editor.AddWaypointCommand);
+        QCOMPARE(h->listLines(h->editor.WaypointList), (QStringList{"OLM", "CHENY", "PAE"}));
+        QCOMPARE(h->m->Store.STARs[8].VOR, std::string("PAE"));
+        QCOMPARE(int(h->m->Counters.STARRowCount), 8);
+    }
+
+    void aUserFixIsPickedIntoTheEditor() {
+        store::FixRecord fix;
+        fix.Name = "HAROB";
+        h->m->UserFixTable.append(fix);
+        fix.Name = "OLM270";
+        fix.VOR = "OLM";
+        fix.Heading = 270;
+        fix.VORDist = 12;
+        h->m->UserFixTable.append(fix);
+        h->bind();
+        QWidget* window = h->shown(h->picker);
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString("User Fixes"));
+        QCOMPARE(h->widget<QPushButton>(h->picker.GoBackCommand)->text(),
+                 QString("      Oops        Go Back"));
+        QCOMPARE(h->listLines(h->picker.UserFixList), (QStringList{"HAROB", "OLM270"}));
+        h->clickLine(h->picker.UserFixList, 1);
+        QCOMPARE(h->picker.UserFixList.listIndex(), 1);
+        h->click(h->picker.UseFixCommand);
+
+        QCOMPARE(h->editor.FixNameText.text(), std::string("OLM270"));
+        QCOMPARE(h->editor.VORFIXText.text(), std::string("OLM"));
+        QCOMPARE(h->editor.HeadingText.text(), std::string("270"));
+        QVERIFY(!window->isVisible());
+    }
+
+    void aFeederIsBuilt() {
+        h->m->NavaidTable = reference::NavaidTable({{"SEA", 47.435361f, -122.309611f, 116.8f}});
+        h->m->EditMode = shell::EditMode::ModifySTARs;
+        h->m->TransitionRunway = "16C";
+        h->m->Store.Runways[1] = {"16L", "CF16L", "", "2000", store::True, store::True};
+        h->m->Store.RunwayCount = 1;
+        h->bind();
+        QWidget* window = h->shown(h->runwayForm);
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString("Modify a Runway Intermediate Fix Procedure"));
+        QCOMPARE(h->widget<QPushButton>(h->runwayForm.RWSaveCommand)->text(),
+                 QString("Save Rw 16C  Feeder"));
+
+        // North/South and East/West are two groups.
+        QTest::mouseClick(h->widget<QRadioButton>(h->runwayForm.RWSLatOption), Qt::LeftButton);
+        QVERIFY(h->widget<QRadioButton>(h->runwayForm.RWSLatOption)->isChecked());
+        QVERIFY(h->widget<QRadioButton>(h->runwayForm.RWWLongOption)->isChecked());
+
+        auto* navaid = h->widget<QLineEdit>(h->runwayForm.RWAddNavText);
+        QTest::keyClicks(navaid, "sea");
+        QTest::keyClick(navaid, Qt::Key_Return);
+        auto* altitude = h->widget<QLineEdit>(h->runwayForm.RWAlt1Text);
+        QVERIFY(altitude->hasFocus());
+        QTest::keyClicks(altitude, "3000");
+        h->click(h->runwayForm.AddRWWaypointCommand);
+        QCOMPARE(h->listLines(h->runwayForm.RWWaypointList), QStringList{"SEA"});
+        QCOMPARE(h->m->WorkRunways[2].Alt, std::string("3000"));
+    }
+
+    void anArcCentreIsSearchedAndTransferred() {
+        h->m->NavaidTable =
+            reference::NavaidTable({{"ABC", 10, 20, 0}, {"ABC", -33.5f, 151.25f, 0}});
+        h->bind();
+        QWidget* window = h->shown(h->arcForm);
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString("ARC Designer"));
+        auto* centre = h->widget<QLineEdit>(h->arcForm.ArcText);
+        QVERIFY(!centre->isVisible());
+        h->click(h->arcForm.SelectNavaidCommand);
+        QWidget* searchWindow = h->adapter->window(h->search);
+        QVERIFY(QTest::qWaitForWindowExposed(searchWindow));
+
+        QTest::keyClicks(h->widget<QLineEdit>(h->search.SearchText), "abc");
+        h->click(h->search.SearchCommand);
+        QCOMPARE(h->listLines(h->search.WaypointListBox).size(), 2);
+        h->clickLine(h->search.WaypointListBox, 1);
+        QCOMPARE(h->widget<QLabel>(h->search.LatText)->text(), QString("S33 30.00     Latitude"));
+
+        h->click(h->search.AddWaypoint);
+        QVERIFY(!searchWindow->isVisible());
+        QCOMPARE(centre->text(), QString("ABC"));
+        QVERIFY(centre->isVisible());
+    }
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+QTEST_MAIN(ScreenDesignsTest)
+#include "ScreenDesignsTest.moc"
