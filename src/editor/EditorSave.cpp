@@ -1,5 +1,6 @@
 #include "editor/ModifyProcedure.h"
 
+#include "checks/AirportChecks.h"
 #include "procedures/AirportSave.h"
 #include "reference/UserFixFile.h"
 #include "runtime/TextFiles.h"
@@ -138,6 +139,13 @@ void ModifyProcedure::SaveCommand_Click() {
         return;
     }
     m.UserFixTable = std::move(userFixes);
+    // What the checker would say of the file is shown, not refused: the
+    // edits have already refused what would make a wrong file.
+    const auto findings =
+        checks::checkAirport(m.Store, {&m.NavaidTable, &m.UserFixTable, icao,
+                                       checks::findAirport(m.AirportTable, icao)});
+    if (!findings.empty())
+        MsgBox(checks::savedFindingsMessage(target.file.filename().string(), findings));
 
     procedures::clearTables(tables());
     AptNameText.setText("");

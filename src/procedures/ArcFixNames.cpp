@@ -1,16 +1,14 @@
 #include "procedures/ArcFixNames.h"
 
+#include "reference/GreatCircle.h"
 #include "runtime/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace procedures {
 
 namespace {
-
-constexpr double Radians = std::numbers::pi / 180;
 
 std::string nextName(ArcNaming& naming) {
     std::string name = naming.label + std::to_string(naming.counter);
@@ -45,18 +43,9 @@ store::FixRecord arcPointFix(const ArcCentre& centre, const ArcPoint& point) {
         fix.Heading = storedHeading(point.radial);
         return fix;
     }
-    const double lat1 = centre.lat * Radians;
-    const double lon1 = centre.lon * Radians;
-    const double bearing = static_cast<double>(point.radial) * Radians;
-    const double arc = static_cast<double>(point.radius) / 60 * Radians;
-    const double lat2 = std::asin(std::clamp(std::sin(lat1) * std::cos(arc) +
-                                                 std::cos(lat1) * std::sin(arc) * std::cos(bearing),
-                                             -1.0, 1.0));
-    double lon2 = lon1 + std::atan2(std::sin(bearing) * std::sin(arc) * std::cos(lat1),
-                                    std::cos(arc) - std::sin(lat1) * std::sin(lat2));
-    lon2 = std::remainder(lon2, 2 * std::numbers::pi);
-    const double lat = lat2 / Radians;
-    const double lon = lon2 / Radians;
+    const auto [lat, lon] =
+        reference::GreatCircleDestination(centre.lat, centre.lon, static_cast<double>(point.radial),
+                                          static_cast<double>(point.radius));
     fix.HemLat = lat < 0 ? "S" : "N";
     fix.HemLong = lon < 0 ? "W" : "E";
     coordinateTexts(lat, fix.LatDeg, fix.LatMin);

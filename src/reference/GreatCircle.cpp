@@ -1,5 +1,6 @@
 #include "reference/GreatCircle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -36,6 +37,20 @@ float GreatCircleDistance(double lat1, double long1, float lat2, float long2) {
         h = 1;
     const double d = 2 * ArcSine(std::sqrt(h));
     return static_cast<float>(d * 10800 / Pi);
+}
+
+GreatCirclePoint GreatCircleDestination(double lat, double lon, double bearing, double distance) {
+    constexpr double radians = std::numbers::pi / 180;
+    const double lat1 = lat * radians;
+    const double lon1 = lon * radians;
+    const double course = bearing * radians;
+    const double arc = distance / 60 * radians;
+    const double lat2 = std::asin(std::clamp(std::sin(lat1) * std::cos(arc) +
+                                                 std::cos(lat1) * std::sin(arc) * std::cos(course),
+                                             -1.0, 1.0));
+    const double lon2 = lon1 + std::atan2(std::sin(course) * std::sin(arc) * std::cos(lat1),
+                                          std::cos(arc) - std::sin(lat1) * std::sin(lat2));
+    return {lat2 / radians, std::remainder(lon2, 2 * std::numbers::pi) / radians};
 }
 
 } // namespace reference

@@ -12,4 +12,13 @@ double ArcSine(double x);
 // position that is not a finite number is 0 from everything.
 float GreatCircleDistance(double lat1, double long1, float lat2, float long2);
 
+// The point a bearing (degrees true) and a distance (nautical miles, one a
+// minute of arc) reach from a position, on the sphere; decimal degrees,
+// north and east positive, longitude within -180..180.
+struct GreatCirclePoint {
+    double lat = 0;
+    double lon = 0;
+};
+GreatCirclePoint GreatCircleDestination(double lat, double lon, double bearing, double distance);
+
 } // namespace reference

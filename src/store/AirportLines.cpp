@@ -15,14 +15,17 @@ bool LogicalLines::next(std::string& line) {
     if (pending_) {
         line = std::move(*pending_);
         pending_.reset();
+        starts_.push_back(physical_);
     } else if (!lines_.atEnd()) {
         line = lines_.readLine();
+        starts_.push_back(++physical_);
     } else {
         return false;
     }
     if (startsProcedureLine(line)) {
         while (!lines_.atEnd()) {
             std::string following = lines_.readLine();
+            ++physical_;
             if (endsContinuation(following)) {
                 pending_ = std::move(following);
                 break;
@@ -32,6 +35,12 @@ bool LogicalLines::next(std::string& line) {
     }
     ++count_;
     return true;
+}
+
+int LogicalLines::physicalLine(int logical) const {
+    return logical >= 1 && logical < static_cast<int>(starts_.size())
+               ? starts_[static_cast<std::size_t>(logical)]
+               : 0;
 }
 
 } // namespace store

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace store {
 
@@ -23,11 +24,16 @@ public:
 
     // Logical lines taken so far, comments and skipped lines included.
     int count() const { return count_; }
+    // The physical line (from 1) on which logical line `logical` begins; 0
+    // for one not yet taken.
+    int physicalLine(int logical) const;
 
 private:
     runtime::LineReader lines_;
     std::optional<std::string> pending_;
     int count_ = 0;
+    int physical_ = 0;           // physical lines read
+    std::vector<int> starts_{0}; // physical start of each logical line
 };
 
 bool startsProcedureLine(std::string_view line);

@@ -58,7 +58,9 @@ ReadResult LoadData(std::string_view content, ProcedureStore& store, ProcedureCo
         store.FixCount = 0;
         store.RunwayCount = 0;
         store.FixesDefined = fixesDefined;
-        return refused.result;
+        ReadResult result = refused.result;
+        result.physicalLine = lines.physicalLine(result.line);
+        return result;
     }
 }
 

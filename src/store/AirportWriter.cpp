@@ -1,4 +1,5 @@
 #include "store/AirportWriter.h"
+#include "store/ProcedureSpans.h"
 
 #include "runtime/Numbers.h"
 #include "runtime/Text.h"
@@ -101,14 +102,8 @@ void printRunway(runtime::LineWriter& out, const RunwayTable& runways, int first
 
 void printRunways(runtime::LineWriter& out, const RunwayTable& runways) {
     out.print("RNWS");
-    int first = 1;
-    while (!runways.rowOrEmpty(first).ID.empty()) {
-        int end = first + 1;
-        while (runways.rowOrEmpty(end).ID == runways[first].ID)
-            ++end;
-        printRunway(out, runways, first, end);
-        first = end;
-    }
+    for (const RowSpan& span : runwaySpans(runways))
+        printRunway(out, runways, span.first, span.end);
     out.print("ENDRNWS");
     out.print("");
 }
@@ -141,18 +136,11 @@ std::string sidLegs(const SIDWaypoint& row) {
 
 void printSIDs(runtime::LineWriter& out, const SIDTable& sids) {
     out.print("SIDS");
-    int first = 1;
-    while (!sids.rowOrEmpty(first).Name.empty()) {
-        const SIDWaypoint& head = sids[first];
+    for (const RowSpan& span : sidSpans(sids)) {
+        const SIDWaypoint& head = sids[span.first];
         std::string legs;
-        // A SID ends at its end-of-SID row: files reuse a SID name for
-        // other runways, and those SIDs follow one another.
-        int end = first;
-        while (sids.rowOrEmpty(end).Name == head.Name) {
-            legs += sidLegs(sids[end]);
-            if (sids[end++].EndOfRunway != False)
-                break;
-        }
+        for (int row = span.first; row < span.end; ++row)
+            legs += sidLegs(sids[row]);
         // A SID without a leg would lend its name and runways to the next one.
         if (!legs.empty()) {
             std::string line = "SID " + head.Name;
@@ -160,7 +148,6 @@ void printSIDs(runtime::LineWriter& out, const SIDTable& sids) {
                 line += " RNW " + head.runway(slot);
             out.print(line + legs);
         }
-        first = end;
     }
     out.print("ENDSIDS");
     out.print("");
@@ -172,19 +159,10 @@ void printSTARs(runtime::LineWriter& out, const ProcedureStore& store,
     const STARTable& stars = store.STARs;
     counters.STARNumber = 1;
     counters.STARRunwaySlot = 1;
-    int first = 1;
-    while (!stars.rowOrEmpty(first).Name.empty()) {
-        const STARWaypoint& head = stars[first];
-        int rows = head.Elements;
-        if (rows < 1) {
-            // No count to go by (a STAR line without legs leaves one): take
-            // the rows that carry the name, so the walk always moves on.
-            rows = 1;
-            while (stars.rowOrEmpty(first + rows).Name == head.Name)
-                ++rows;
-        }
+    for (const RowSpan& span : starSpans(stars)) {
+        const STARWaypoint& head = stars[span.first];
         std::string legs;
-        for (int i = first; i < first + rows; ++i) {
+        for (int i = span.first; i < span.end; ++i) {
             const STARWaypoint& row = stars.rowOrEmpty(i);
             if (!row.Fix.empty())
                 legs += " FIX " + row.Fix;
@@ -211,7 +189,6 @@ void printSTARs(runtime::LineWriter& out, const ProcedureStore& store,
             out.print("STAR " + head.Name + legs + runways);
         ++counters.STARNumber;
         counters.STARRunwaySlot = 1;
-        first += rows;
     }
     out.print("ENDSTARS");
 }

@@ -31,6 +31,8 @@ TEST_F(EditorSave, AnUnchangedAirportIsWrittenBackByteForByteToItsOwnFile) {
         SCOPED_TRACE(opened);
         t.programFolder.write("PMDG/KSEA.txt", "the real KSEA");
         openModify(ModifySIDs, sampleKSEA(), opened);
+        expectNotice(opened + ".txt is saved. The checks found:\r\n"
+                              "warning: STAR OLM4 uses runway 16C, which has no transition");
         user.click(ed->SaveCommand);
         EXPECT_EQ(runtime::readWholeFile(m->DataFolder / (opened + ".txt")), sampleKSEA());
         if (opened != "KSEA")
@@ -61,6 +63,8 @@ TEST_F(EditorSave, ANewAirportMayGoOnWithSTARsBeforeItIsWritten) {
     nameProcedure("ARR1", "34R");
     addNavaid("SEA");
     EXPECT_EQ(checkInvariant(*m), "");
+    expectNotice("KSEA.txt is saved. The checks found:\r\n"
+                 "warning: STAR ARR1 uses runway 34R, which has no transition");
     user.click(ed->SaveCommand);
     const std::string written = runtime::readWholeFile(airportFile());
     EXPECT_NE(written.find("SID DEP1 RNW 16L NAVAID SEA\r\n"), std::string::npos) << written;

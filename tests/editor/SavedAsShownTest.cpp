@@ -18,9 +18,13 @@ class SavedAsShown : public EditorScreen {
 protected:
     SavedAsShown() { t.app.add<StandInScreen>("InitialLoad"); }
     std::string saved() const { return runtime::readWholeFile(m->DataFolder / "KSEA.txt"); }
-    void save(const char* question = nullptr) {
+    // The question asked on the way, and the checker's finding listed after.
+    void save(const char* question = nullptr, const char* finding = nullptr) {
         if (question)
             expectQuestion(question, ui::answers::No, ui::Icon::Critical);
+        if (finding)
+            expectNotice(std::string("KSEA.txt is saved. The checks found:\r\nwarning: ") +
+                         finding);
         user.click(ed->SaveCommand);
         EXPECT_FALSE(ed->isLoaded());
     }
@@ -32,6 +36,7 @@ struct Rename {
     const char* runway;
     const char* question;
     const char* line; // written with the name given last
+    const char* finding;
 };
 
 void PrintTo(const Rename& c, std::ostream* out) {
@@ -60,7 +65,7 @@ TEST_P(RenamedAfterTheLastWaypoint, IsSavedWithTheNameShown) {
     nameProcedure("OLD1", c.runway);
     addNavaid("OLM");
     user.replaceText(ed->ProcedureNameText, "NEW1");
-    save(c.question);
+    save(c.question, c.finding);
     EXPECT_NE(saved().find(c.line), std::string::npos) << saved();
     EXPECT_EQ(saved().find("OLD1"), std::string::npos) << saved();
 }
@@ -68,10 +73,13 @@ TEST_P(RenamedAfterTheLastWaypoint, IsSavedWithTheNameShown) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, RenamedAfterTheLastWaypoint,
     ::testing::Values(
-        Rename{CreateSIDs, nullptr, "16L", NoSTARs, "SID NEW1 RNW 16L NAVAID OLM\r\n"},
-        Rename{CreateSTARs, nullptr, "16L", NoSIDs, "STAR NEW1 NAVAID OLM RNW 16L\r\n"},
-        Rename{ModifySIDs, &SidOnlyAirport, "16L", NoSTARs, "SID NEW1 RNW 16L NAVAID OLM\r\n"},
-        Rename{ModifySTARs, &STARWithRunway, "09", NoSIDs, "STAR NEW1 NAVAID OLM RNW 09\r\n"}),
+        Rename{CreateSIDs, nullptr, "16L", NoSTARs, "SID NEW1 RNW 16L NAVAID OLM\r\n", nullptr},
+        Rename{CreateSTARs, nullptr, "16L", NoSIDs, "STAR NEW1 NAVAID OLM RNW 16L\r\n",
+               "STAR NEW1 uses runway 16L, which has no transition"},
+        Rename{ModifySIDs, &SidOnlyAirport, "16L", NoSTARs, "SID NEW1 RNW 16L NAVAID OLM\r\n",
+               "the transition to runway 09 is used by no STAR"},
+        Rename{ModifySTARs, &STARWithRunway, "09", NoSIDs, "STAR NEW1 NAVAID OLM RNW 09\r\n",
+               nullptr}),
     [](const auto& info) { return std::to_string(static_cast<int>(info.param.mode)); });
 
 // A fix stored as "ID (IF)" and values longer than their boxes: Modify with
@@ -82,14 +90,15 @@ TEST_F(SavedAsShown, ModifyWithNothingChangedKeepsTheFileToTheByte) {
                            "RNWS\r\nENDRNWS\r\nSIDS\r\n"
                            "SID DEP1 RNW 09 FIX HAROB 12500.5 FIX SEA090 FLOAT 7000\r\nENDSIDS\r\n"
                            "STARS\r\nSTAR ARR1 NAVAID SEA RNW 09\r\nENDSTARS\r\n");
-    save();
+    const char* noTransition = "STAR ARR1 uses runway 09, which has no transition";
+    save(nullptr, noTransition);
     const std::string before = saved();
     openModify(ModifySIDs, before);
     for (int line : {0, 1}) {
         user.select(ed->WaypointList, line);
         user.click(ed->ModifyWaypointCommand);
     }
-    save();
+    save(nullptr, noTransition);
     EXPECT_EQ(saved(), before);
 }
 

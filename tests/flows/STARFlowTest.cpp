@@ -46,6 +46,10 @@ TEST_F(Flow, TheSTARsOfAnAirportAreAddedDeletedReorderedAndSaved) {
     EXPECT_EQ(ed->SIDCountLabel.caption(), "Procedure  2  of  3");
     expectLayout();
 
+    // The save lists what the checker finds: two runways without transitions.
+    t.messages.expectNotice("KSEA.txt is saved. The checks found:\r\n"
+                            "warning: STAR SUMMA1 uses runway 16R, which has no transition\r\n"
+                            "warning: STAR OLM4 uses runway 16C, which has no transition");
     user.click(ed->SaveCommand);
     EXPECT_TRUE(menu->visible());
     const std::string expected = replaceSection(
@@ -91,6 +95,8 @@ TEST_F(Flow, SavingTheSTARsOfAnAirportWithoutSIDsGoesOnToItsSIDs) {
     user.typeInto(ed->ProcedureNameText, "dep1");
     user.typeInto(ed->RwText1, "13r");
     addNavaid("olm");
+    t.messages.expectNotice("KBFI.txt is saved. The checks found:\r\n"
+                            "warning: STAR ARR1 uses runway 13R, which has no transition");
     user.click(ed->SaveCommand);
     EXPECT_EQ(runtime::readWholeFile(airportFile("KBFI")),
               "//     KBFI - Boeing Field King Co Intl\r\n"

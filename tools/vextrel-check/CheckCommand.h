@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Report.h"
+
 #include <filesystem>
 #include <iosfwd>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,14 +16,25 @@ struct Options {
     std::string dateText;
     std::string author;
     std::filesystem::path airportsFile;
-    std::filesystem::path referenceFolder; // empty: no reference report
+    std::filesystem::path referenceFolder; // the tables the checks use
+    bool reportReference = false;          // --reference given: print its counts
+    Format format = Format::Text;
+    bool werror = false;
+    std::set<std::string, std::less<>> disabled;
+    bool help = false;
+    bool version = false;
+    bool progress = false; // the error stream is a terminal: show progress there
 };
 
 // Parses the command line; on a usage error returns false with `error` set.
 bool parseArguments(const std::vector<std::string>& args, const std::filesystem::path& toolFolder,
                     const std::string& today, Options& options, std::string& error);
 
-// Runs the checks, printing one line per file; the exit status.
+// Runs the checks, printing the findings and a line per file; the exit
+// status: 0 clean, 1 errors (or warnings with --werror), 2 when the
+// reference tables cannot be read.
 int runCheck(const Options& options, std::ostream& out, std::ostream& err);
+
+void printHelp(std::ostream& out);
 
 } // namespace check

@@ -4,6 +4,14 @@
 #include <filesystem>
 #include <iostream>
 
+#ifdef _WIN32
+#include <io.h>
+#define VEXTREL_ISATTY(fd) _isatty(fd)
+#else
+#include <unistd.h>
+#define VEXTREL_ISATTY(fd) isatty(fd)
+#endif
+
 namespace {
 
 std::filesystem::path toolFolder(const char* argv0) {
@@ -31,9 +39,17 @@ int main(int argc, char** argv) {
     std::string error;
     if (!check::parseArguments(args, toolFolder(argv[0]), today(), options, error)) {
         std::cerr << "vextrel-check: " << error << "\n"
-                  << "usage: vextrel-check [--write DIR] [--date TEXT] [--author NAME]\n"
-                  << "                     [--airports FILE] [--reference DIR] FILE|FOLDER...\n";
+                  << "usage: vextrel-check [OPTION]... FILE|FOLDER...  (--help for more)\n";
         return 2;
     }
+    if (options.help) {
+        check::printHelp(std::cout);
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "vextrel-check " VEXTREL_VERSION "\n";
+        return 0;
+    }
+    options.progress = VEXTREL_ISATTY(2) != 0;
     return check::runCheck(options, std::cout, std::cerr);
 }
