@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <optional>
+#include <string_view>
+#include <unordered_set>
 
 namespace checks {
 
@@ -17,11 +19,17 @@ std::string miles(double distance) {
 }
 
 struct Lookup {
+    Lookup(const store::ProcedureStore& store_, const ReferenceData& reference_)
+        : store(store_), reference(reference_) {
+        for (int row = 1; row <= store.FixCount && store.Fixes.fits(row); ++row)
+            fixNames.insert(store.Fixes[row].Name);
+    }
     const store::ProcedureStore& store;
     const ReferenceData& reference;
+    std::unordered_set<std::string_view> fixNames;
 
     bool known(const std::string& name) const {
-        return store::SearchForFix(store.Fixes, name) != 0 ||
+        return fixNames.contains(name) ||
                (reference.userFixes != nullptr && reference.userFixes->find(name) != 0) ||
                reference.navaids->findFirst(name) != 0;
     }
@@ -134,7 +142,7 @@ void checkDistances(const Lookup& look, Findings& out) {
 
 void checkReferences(const store::ProcedureStore& store, const std::vector<Route>& routes,
                      const ReferenceData& reference, Findings& out) {
-    const Lookup look{store, reference};
+    const Lookup look(store, reference);
     checkNames(look, routes, out);
     if (!reference.airport) {
         out.add("unknown-airport", {},

@@ -27,27 +27,38 @@ std::vector<std::string_view> words(std::string_view line) {
 
 SourceLines::SourceLines(std::string_view content) {
     runtime::LineReader reader{std::string(content)};
-    while (!reader.atEnd())
+    while (!reader.atEnd()) {
         lines_.push_back(reader.readLine());
+        const int number = static_cast<int>(lines_.size());
+        const auto w = words(lines_.back());
+        if (w.empty() || lines_.back()[0] == ' ')
+            continue;
+        if (w[0] == "SID")
+            sidLines_.push_back(number);
+        else if (w[0] == "STAR")
+            starLines_.push_back(number);
+        else if (w.size() >= 2 && w[0] == "FIX")
+            fixLines_[std::string(w[1])].push_back(number);
+        else if (w.size() >= 2 && w[0] == "RNW")
+            runwayLines_[std::string(w[1])].push_back(number);
+    }
 }
 
-// The ordinal-th line that starts with the keyword; with a name, only lines
-// whose second word is that name count.
-int SourceLines::nth(std::string_view keyword, const std::string& name, int ordinal) const {
-    int seen = 0;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
-        if (!line.starts_with(keyword) || line.size() <= keyword.size() ||
-            line[keyword.size()] != ' ')
-            continue;
-        const auto w = words(line);
-        if (!name.empty() && (w.size() < 2 || w[1] != name))
-            continue;
-        if (++seen == ordinal)
-            return static_cast<int>(i) + 1;
-    }
-    return 0;
+namespace {
+
+int nth(const std::vector<int>& lines, int ordinal) {
+    return ordinal >= 1 && ordinal <= static_cast<int>(lines.size())
+               ? lines[static_cast<std::size_t>(ordinal) - 1]
+               : 0;
 }
+
+int nth(const std::map<std::string, std::vector<int>, std::less<>>& lines, const std::string& name,
+        int ordinal) {
+    const auto it = lines.find(name);
+    return it == lines.end() ? 0 : nth(it->second, ordinal);
+}
+
+} // namespace
 
 // The first line from `start` through the end of its logical line that holds
 // the word; else `start`.
@@ -70,15 +81,15 @@ int SourceLines::lineOf(const checks::Place& place) const {
     case Kind::File:
         return 0;
     case Kind::Fix:
-        return nth("FIX", place.name, place.ordinal);
+        return nth(fixLines_, place.name, place.ordinal);
     case Kind::Transition:
-        start = nth("RNW", place.name, 1);
+        start = nth(runwayLines_, place.name, 1);
         break;
     case Kind::SID:
-        start = nth("SID", "", place.ordinal);
+        start = nth(sidLines_, place.ordinal);
         break;
     case Kind::STAR:
-        start = nth("STAR", "", place.ordinal);
+        start = nth(starLines_, place.ordinal);
         break;
     }
     return start == 0 || place.word.empty() ? start : holding(start, place.word);

@@ -2,6 +2,7 @@
 
 #include "checks/Finding.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +19,12 @@ public:
     int lineOf(const checks::Place& place) const;
 
 private:
-    int nth(std::string_view keyword, const std::string& name, int ordinal) const;
     int holding(int start, const std::string& word) const;
 
     std::vector<std::string> lines_;
+    // Line numbers of the lines that begin with a keyword, indexed once.
+    std::map<std::string, std::vector<int>, std::less<>> fixLines_, runwayLines_;
+    std::vector<int> sidLines_, starLines_;
 };
 
 } // namespace check
