@@ -113,6 +113,15 @@ private:
             report_.add({file, line, std::move(finding)});
     }
     void write(const fs::path& file, const store::ProcedureCounters& counters);
+    // The progress line goes before a file's lines reach the same terminal.
+    void clearProgress() {
+        if (progress_)
+            err_ << "\r" << std::string(40, ' ') << "\r" << std::flush;
+    }
+    void flush() {
+        clearProgress();
+        report_.flush(out_);
+    }
 
     const Options& options_;
     std::ostream& out_;
@@ -122,6 +131,7 @@ private:
     reference::AirportTable titles_;
     std::unique_ptr<store::ProcedureStore> store_ = std::make_unique<store::ProcedureStore>();
     bool writeFailed_ = false;
+    bool progress_ = false;
 };
 
 int Run::go() {
@@ -143,15 +153,14 @@ int Run::go() {
         }
     }
     const std::vector<fs::path> files = expandInputs(options_.inputs);
-    const bool progress = options_.progress && files.size() >= 20;
+    progress_ = options_.progress && files.size() >= 20;
     report_.open(out_);
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (progress)
+        if (progress_)
             err_ << "\rchecking " << i + 1 << " of " << files.size() << std::flush;
         checkFile(files[i]);
     }
-    if (progress)
-        err_ << "\r" << std::string(40, ' ') << "\r" << std::flush;
+    clearProgress();
     if (!options_.inputs.empty())
         report_.finish(out_, static_cast<int>(files.size()));
     const bool failed = report_.errors() > 0 || (options_.werror && report_.warnings() > 0);
@@ -169,7 +178,7 @@ void Run::checkFile(const fs::path& file) {
                "unreadable",
                std::string("cannot be read (") + e.what() + ")",
                {}});
-        report_.flush(out_);
+        flush();
         return;
     }
     store::ClearArrays(*store_);
@@ -179,7 +188,7 @@ void Run::checkFile(const fs::path& file) {
     const store::ReadResult result = store::LoadData(content, *store_, counters);
     if (!result.ok) {
         found(name, result.physicalLine, refusal(result));
-        report_.flush(out_);
+        flush();
         return;
     }
     const int before = report_.errors() + report_.warnings();
@@ -190,7 +199,7 @@ void Run::checkFile(const fs::path& file) {
     for (checks::Finding& f : checks::checkAirport(*store_, data, options_.disabled))
         found(name, lines.lineOf(f.place), std::move(f));
     const int now = report_.errors() + report_.warnings();
-    report_.flush(out_);
+    flush();
     report_.note(out_, name + ": " + (now == before ? "ok, " : "checked, ") +
                            countsLine(*store_, counters));
     if (!options_.writeFolder.empty())
