@@ -16,6 +16,7 @@ ModifyProcedure::ModifyProcedure(ui::App& app, shell::Module1& module)
 
 void ModifyProcedure::setDesignState() {
     setCaption("Procedure Editor");
+    mapPanel_.setDesignState();
 
     ICAOLabel.setCaption("ICAO");
     AptNameText.setMaxLength(4);
@@ -126,6 +127,22 @@ void ModifyProcedure::wireEvents() {
     DeleteProcedureCommand.Click = [this] { DeleteProcedureCommand_Click(); };
     SaveCommand.Click = [this] { SaveCommand_Click(); };
     OopsCommand.Click = [this] { OopsCommand_Click(); };
+    mapPanel_.wire([this](int line) {
+        if (line >= WaypointList.ListCount())
+            return;
+        WaypointList.setListIndex(line);
+        WaypointList_Click();
+    });
+}
+
+void ModifyProcedure::EventDone() {
+    map::MapTables tables;
+    tables.store = &m.Store;
+    tables.navaids = &m.NavaidTable;
+    tables.userFixes = &m.UserFixTable;
+    mapPanel_.refresh(AptNameText.text(), tables,
+                      {isSTARMode() ? map::RouteKind::STAR : map::RouteKind::SID, m.ProcedureStart,
+                       "", WaypointList.listIndex()});
 }
 
 ui::TextBox& ModifyProcedure::runwayBox(int k) {

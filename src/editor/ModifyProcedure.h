@@ -3,6 +3,7 @@
 #include "procedures/ProcedureEdits.h"
 #include "procedures/TablesSnapshot.h"
 #include "shell/FixEntryPanel.h"
+#include "shell/MapPanel.h"
 #include "shell/Module1.h"
 #include "shell/RunwayBoxAccess.h"
 #include "ui/Forms.h"
@@ -105,6 +106,11 @@ public:
     ui::CommandButton DeleteProcedureCommand{*this, "DeleteProcedureCommand"};
     ui::CommandButton SaveCommand{*this, "SaveCommand"};
     ui::CommandButton OopsCommand{*this, "OopsCommand"};
+
+    // The map of the procedures beside the list.
+    ui::MapView ProcedureMap{*this, "ProcedureMap"};
+    ui::Label VariationLabel{*this, "VariationLabel"};
+    ui::TextBox VariationText{*this, "VariationText"};
 
     // Box k (1..8) of the runway boxes.
     ui::TextBox& runwayBox(int k);
@@ -223,6 +229,8 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     bool Form_QueryUnload() override;
+    // The map follows every edit and selection.
+    void EventDone() override;
 
     shell::Module1& m;
 
@@ -230,6 +238,7 @@ private:
     void setDesignState();
     void wireEvents();
 
+    shell::MapPanel mapPanel_{{ProcedureMap, VariationText, VariationLabel}, m};
     shell::FixEntryPanel fixPanel_{{FixNameText, FixIDText, DDMLatText, DMMLatText, NLatOption,
                                     SLatOption, DDMLongText, DMMLongText, ELongOption, WLongOption,
                                     VORFIXText, HeadingText, DistText}};

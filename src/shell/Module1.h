@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace shell {
@@ -25,6 +26,10 @@ struct Module1 {
     reference::NavaidTable NavaidTable;
     reference::AirportTable AirportTable;
     reference::UserFixTable UserFixTable;
+    // The magnetic variation the user set for each airport's map, read once
+    // from the program's folder.
+    std::map<std::string, double> MapVariations;
+    bool MapVariationsRead = false;
     // ReferenceLat / ReferenceLong: decides among navaids sharing a name.
     reference::ReferencePosition Reference;
 

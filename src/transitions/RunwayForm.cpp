@@ -17,6 +17,7 @@ RunwayForm::RunwayForm(ui::App& app, shell::Module1& module,
 
 void RunwayForm::setDesignState() {
     setCaption("Approach Editor");
+    mapPanel_.setDesignState();
     FeederNumbers.setCaption("Feeder  1 of  1");
 
     RWAddNavLabel.setCaption("Fly2 Navaid ID");
@@ -92,6 +93,25 @@ void RunwayForm::wireEvents() {
     ViewNextFeederCommand.Click = [this] { ViewNextFeederCommand_Click(); };
     RWSaveCommand.Click = [this] { RWSaveCommand_Click(); };
     RWOopsCommand.Click = [this] { RWOopsCommand_Click(); };
+    mapPanel_.wire([this](int line) {
+        if (line >= RWWaypointList.ListCount())
+            return;
+        RWWaypointList.setListIndex(line);
+        RWWaypointList_Click();
+    });
+}
+
+void RunwayForm::EventDone() {
+    map::MapTables tables;
+    tables.feederRows = &m.WorkRunways;
+    tables.feederRowCount = m.WorkRunwayCount;
+    tables.feederFixes = &m.WorkFixes;
+    tables.feederFixCount = m.WorkFixCount;
+    tables.navaids = &m.NavaidTable;
+    tables.userFixes = &m.UserFixTable;
+    mapPanel_.refresh(
+        procedureEditor_.airportName(), tables,
+        {map::RouteKind::Feeder, m.FeederStart, Label8.caption(), RWWaypointList.listIndex()});
 }
 
 void RunwayForm::refreshCounterLabel() {

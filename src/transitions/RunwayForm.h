@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/FixEntryPanel.h"
+#include "shell/MapPanel.h"
 #include "shell/Module1.h"
 #include "shell/RunwayBoxAccess.h"
 #include "transitions/FeederAccess.h"
@@ -69,6 +70,11 @@ public:
     ui::CommandButton DeleteRWWaypointCommand{*this, "DeleteRWWaypointCommand"};
     ui::CommandButton AddArcCommand{*this, "AddArcCommand"};
 
+    // The map of the runway's feeders beside the list.
+    ui::MapView FeederMap{*this, "FeederMap"};
+    ui::Label RWVariationLabel{*this, "RWVariationLabel"};
+    ui::TextBox RWVariationText{*this, "RWVariationText"};
+
     // Feeder commands.
     ui::CommandButton AddFeederProcedureCommand{*this, "AddFeederProcedureCommand"};
     ui::CommandButton DeleteFeederCommand{*this, "DeleteFeederCommand"};
@@ -118,6 +124,8 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     bool Form_QueryUnload() override;
+    // The map follows every edit and selection.
+    void EventDone() override;
 
     shell::Module1& m;
 
@@ -152,6 +160,7 @@ private:
 
     // Names given to fixes through Modify, in order, for the save.
     procedures::FixRenames renames_;
+    shell::MapPanel mapPanel_{{FeederMap, RWVariationText, RWVariationLabel}, m};
     shell::FixEntryPanel fixPanel_{{RWFixNameText, RwFixIDText, RWDDMLatText, RWDMMLatText,
                                     RWNLatOption, RWSLatOption, RWDDMLongText, RWDMMLongText,
                                     RWELongOption, RWWLongOption, RWVORFIXText, RWHeadingText,

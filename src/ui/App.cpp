@@ -77,6 +77,10 @@ void App::dispatch(const std::function<void()>& event) {
     try {
         Depth guard(depth_);
         event();
+        if (depth_ == 1)
+            for (Form* f : forms_)
+                if (f->visible_ && !ended_)
+                    f->EventDone();
     } catch (const ProgramEnd&) {
         endProgram();
     } catch (...) {

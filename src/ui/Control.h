@@ -25,6 +25,7 @@ enum class Property {
     Path,
     Pattern,
     Drive,
+    Drawing,
 };
 
 using Event = std::function<void()>;

@@ -12,6 +12,7 @@
 #include "ui/Frame.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
+#include "ui/MapView.h"
 #include "ui/Messages.h"
 #include "ui/OptionButton.h"
 #include "ui/ProgramEnd.h"

@@ -4,6 +4,7 @@
 #include "ui/qt/BindError.h"
 #include "ui/qt/ButtonBinding.h"
 #include "ui/qt/ListBinding.h"
+#include "ui/qt/MapBinding.h"
 #include "ui/qt/TextBoxBinding.h"
 
 #include <QCheckBox>
@@ -56,6 +57,8 @@ std::unique_ptr<ControlBinding> bindControl(Application& owner, ui::Control& con
     if (auto* list = dynamic_cast<ui::ListControl*>(&control))
         return std::make_unique<ListBinding>(
             owner, *list, widgetFor<QListWidget>(control, *found, "QListWidget"));
+    if (auto* mapView = dynamic_cast<ui::MapView*>(&control))
+        return std::make_unique<MapBinding>(owner, *mapView, *found);
     if (auto* drives = dynamic_cast<ui::DriveListBox*>(&control))
         return std::make_unique<DriveBinding>(owner, *drives,
                                               widgetFor<QComboBox>(control, *found, "QComboBox"));

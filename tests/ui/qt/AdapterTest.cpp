@@ -273,8 +273,10 @@ private slots:
               "FindWaypointForm", "RunwayForm", "UserFixForm", "ModifyProcedure"}) {
             const auto window = ui::qt::createDesignedWindow(name);
             QVERIFY2(window != nullptr, name);
-            QVERIFY2(window->sizeHint().width() <= 1024 && window->sizeHint().height() <= 768,
-                     name);
+            const QSize size = window->sizeHint();
+            QVERIFY2(
+                size.width() <= 1024 && size.height() <= 768,
+                qPrintable(QString("%1 %2x%3").arg(name).arg(size.width()).arg(size.height())));
             QStringList captions;
             if (!window->windowTitle().isEmpty())
                 captions << window->windowTitle();

@@ -1,0 +1,131 @@
+#include "shell/MapPanel.h"
+
+#include "checks/AirportChecks.h"
+#include "runtime/DecimalText.h"
+#include "runtime/Numbers.h"
+#include "runtime/Text.h"
+#include "runtime/TextFiles.h"
+
+#include <cmath>
+#include <sstream>
+
+namespace shell {
+
+namespace {
+
+const char* const VariationFile = "MapVariations.txt";
+const int Enter = 13;
+
+} // namespace
+
+bool parseVariation(const std::string& text, double& east) {
+    std::string t = runtime::toUpper(runtime::trim(text));
+    double sign = 1;
+    if (!t.empty() && (t.back() == 'E' || t.back() == 'W')) {
+        sign = t.back() == 'W' ? -1 : 1;
+        t.pop_back();
+    }
+    double value = 0;
+    if (t.empty() || !runtime::parseDecimal(t, value) || (sign < 0 && value < 0) ||
+        std::fabs(value) > 180)
+        return false;
+    east = sign * value;
+    return true;
+}
+
+std::map<std::string, double> readVariations(const std::string& content) {
+    std::map<std::string, double> out;
+    std::istringstream lines(content);
+    for (std::string line; std::getline(lines, line);) {
+        const auto space = line.find(' ');
+        double value = 0;
+        if (space != std::string::npos &&
+            runtime::parseDecimal(runtime::trim(line.substr(space + 1)), value))
+            out[line.substr(0, space)] = value;
+    }
+    return out;
+}
+
+std::string writeVariations(const std::map<std::string, double>& variations) {
+    std::string out;
+    for (const auto& [icao, value] : variations)
+        out += icao + " " + runtime::bareNumber(value) + "\r\n";
+    return out;
+}
+
+void MapPanel::setDesignState() {
+    c_.variation.setMaxLength(8);
+    c_.caption.setCaption(map::variationCaption(0, false));
+}
+
+void MapPanel::wire(std::function<void(int line)> pointClicked) {
+    c_.map.PointClick = std::move(pointClicked);
+    c_.variation.LostFocus = [this] { variationEntered(); };
+    c_.variation.KeyPress = [this](int& key) {
+        if (key == Enter) {
+            key = 0;
+            variationEntered();
+        }
+    };
+}
+
+void MapPanel::variationEntered() {
+    const std::string text = c_.variation.text();
+    double east = 0;
+    if (text.empty() || icao_.empty())
+        return;
+    if (!parseVariation(text, east)) {
+        c_.variation.form().MsgBox("Enter the variation in degrees, E or W (for example 15.5 E).");
+        c_.variation.setFocus();
+        c_.variation.selectAll();
+        return;
+    }
+    const auto file = c_.map.app().programFolder() / VariationFile;
+    auto all = m_.MapVariations;
+    all[icao_] = east;
+    try {
+        runtime::writeFileReplacing(file, writeVariations(all));
+    } catch (const std::exception& e) {
+        c_.variation.form().MsgBox("The variation cannot be kept in " + file.string() + ": " +
+                                   e.what());
+    }
+    m_.MapVariations = std::move(all);
+}
+
+void MapPanel::refresh(const std::string& icao, const map::MapTables& tables,
+                       const map::MapFocus& focus) {
+    if (icao != icao_) {
+        icao_ = icao;
+        if (!m_.MapVariationsRead) {
+            m_.MapVariationsRead = true;
+            try {
+                m_.MapVariations = readVariations(
+                    runtime::readWholeFile(c_.map.app().programFolder() / VariationFile));
+            } catch (const std::exception&) {
+                // None kept yet.
+            }
+        }
+        const auto it = m_.MapVariations.find(icao);
+        c_.variation.setText(it == m_.MapVariations.end() ? "" : runtime::bareNumber(it->second));
+    }
+    map::MapRequest request;
+    request.tables = tables;
+    request.airport = checks::findAirport(m_.AirportTable, icao);
+    request.focus = focus;
+    const auto variation = m_.MapVariations.find(icao);
+    request.variation = variation == m_.MapVariations.end() ? 0 : variation->second;
+    if (request.airport) {
+        auto cached = nearby_.find(icao);
+        if (cached == nearby_.end())
+            cached =
+                nearby_.emplace(icao, map::nearbyNavaids(m_.NavaidTable, *request.airport)).first;
+        request.nearby = &cached->second;
+    }
+    map::Drawing drawing = map::buildMap(request);
+    drawing.variationCaption =
+        map::variationCaption(request.variation, variation != m_.MapVariations.end());
+    c_.caption.setCaption(drawing.variationCaption);
+    c_.map.setDrawing(std::move(drawing));
+}
+
+} // namespace shell
