@@ -56,7 +56,8 @@ struct Drawing {
     std::vector<MapRay> rays;
     std::vector<std::string> problems; // names that could not be placed
     std::string variationCaption;
-    // The part of the plane the routes of the drawing use, for "fit".
+    // The part of the plane the route on screen and the airport's
+    // surroundings use, for "fit".
     Point low, high;
 };
 

@@ -187,7 +187,8 @@ void Builder::addPoint(const Place& place, const Stop& stop, Emphasis emphasis, 
         p.line = stop.line;
         p.selected = stop.line == r_.focus.selectedLine;
     }
-    widen(p.at);
+    if (emphasis == Emphasis::Current)
+        widen(p.at);
     d_.points.push_back(std::move(p));
     if (place.fromNavaid && emphasis == Emphasis::Current)
         d_.lines.push_back(
@@ -216,7 +217,8 @@ void Builder::addRoute(const Route& route, Emphasis emphasis) {
             const LatLon end = destination(start, heading, RayMiles);
             MapRay ray{project(start), project(end), stop.label, emphasis,
                        emphasis == Emphasis::Current && stop.line == r_.focus.selectedLine};
-            widen(ray.to);
+            if (emphasis == Emphasis::Current)
+                widen(ray.to);
             d_.rays.push_back(std::move(ray));
             continue;
         }

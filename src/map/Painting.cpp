@@ -105,8 +105,11 @@ View fitView(const Drawing& d, int width, int height) {
     v.height = height;
     v.centre = {(d.low.x + d.high.x) / 2, (d.low.y + d.high.y) / 2};
     const double w = std::max(d.high.x - d.low.x, 1.0), h = std::max(d.high.y - d.low.y, 1.0);
-    v.scale = std::min((width - 60) / w, (height - 60) / h);
+    // Room for the names beside the points at the edges.
+    v.scale = std::min((width - 120) / w, (height - 80) / h);
     v.scale = std::clamp(v.scale, 0.05, 2000.0);
+    // The names stand to the right of their points.
+    v.centre.x += 25 / v.scale;
     return v;
 }
 
@@ -139,8 +142,7 @@ void paint(const Drawing& d, const View& v, Canvas& c) {
         }
     paintScale(v, c);
     paintNorth(v, c);
-    double y = 16;
-    c.text({8, y}, d.variationCaption, 10, Ink, false);
+    double y = 2;
     for (const std::string& problem : d.problems)
         c.text({8, y += 14}, problem, 10, Problem, true);
 }

@@ -100,6 +100,7 @@ std::string svgPicture(const Drawing& drawing, int width, int height) {
     SvgCanvas canvas(width, height);
     paint(drawing, fitView(drawing, width, height), canvas);
     canvas.text({8, height - 30.0}, drawing.title, 12, 0x303030, true);
+    canvas.text({8, height - 46.0}, drawing.variationCaption, 10, 0x303030, false);
     return canvas.document();
 }
 

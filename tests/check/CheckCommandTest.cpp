@@ -250,3 +250,24 @@ TEST(CheckCommand, MissingFileIsReportedNotFatal) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("KXYZ.txt: error: cannot be read"), std::string::npos) << r.out;
 }
+
+// A picture of every SID and STAR, one file each, named after the option.
+TEST(CheckCommand, DrawWritesAPictureOfEveryProcedure) {
+    const fs::path folder = freshFolder("draw");
+    const CheckRun r = run({"--draw", (folder / "map.svg").string(), sample});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* name :
+         {"SID-SEA9", "SID-SUMMA1", "SID-HAROB2", "STAR-SUMMA1", "STAR-HQM3", "STAR-OLM4"}) {
+        const fs::path picture = folder / ("map-KSEA-" + std::string(name) + ".svg");
+        EXPECT_NE(r.out.find("wrote " + picture.string() + "\n"), std::string::npos) << r.out;
+        std::string title = name;
+        title[title.find('-')] = ' ';
+        EXPECT_NE(runtime::readWholeFile(picture).find("Tacoma Intl - " + title + "</text>"),
+                  std::string::npos)
+            << name;
+    }
+    check::Options options;
+    std::string error;
+    EXPECT_FALSE(check::parseArguments({"--draw", "x.jpg", "a.txt"}, ".", "", options, error));
+    EXPECT_EQ(error, "--draw writes .svg or .png files, not x.jpg");
+}

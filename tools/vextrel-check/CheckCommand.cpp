@@ -1,5 +1,6 @@
 #include "CheckCommand.h"
 
+#include "Pictures.h"
 #include "SourceLines.h"
 #include "checks/AirportChecks.h"
 #include "reference/ReferenceFolder.h"
@@ -204,6 +205,15 @@ void Run::checkFile(const fs::path& file) {
                            countsLine(*store_, counters));
     if (!options_.writeFolder.empty())
         write(file, counters);
+    if (!options_.drawTo.empty()) {
+        try {
+            for (const fs::path& picture : drawProcedures(*store_, tables_, code, options_.drawTo))
+                report_.note(out_, "wrote " + picture.string());
+        } catch (const runtime::RuntimeError& e) {
+            err_ << options_.drawTo.string() << ": " << e.what() << "\n";
+            writeFailed_ = true;
+        }
+    }
 }
 
 void Run::write(const fs::path& file, const store::ProcedureCounters& counters) {
@@ -245,7 +255,7 @@ bool parseArguments(const std::vector<std::string>& args, const fs::path& toolFo
         }
         const bool takesValue = arg == "--write" || arg == "--date" || arg == "--author" ||
                                 arg == "--airports" || arg == "--reference" || arg == "--format" ||
-                                arg == "--disable";
+                                arg == "--disable" || arg == "--draw";
         if (!takesValue && arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
@@ -270,6 +280,10 @@ bool parseArguments(const std::vector<std::string>& args, const fs::path& toolFo
         } else if (arg == "--reference") {
             options.referenceFolder = value;
             options.reportReference = true;
+        } else if (arg == "--draw") {
+            if (!canDraw(value, error))
+                return false;
+            options.drawTo = value;
         } else if (arg == "--format") {
             if (value != "text" && value != "json") {
                 error = "--format takes text or json, not " + value;
@@ -310,6 +324,8 @@ void printHelp(std::ostream& out) {
            "  --date TEXT        the date in the written files' header (default: today)\n"
            "  --author NAME      the author in the written files' header\n"
            "  --airports FILE    the airport file that names the airports in the header\n"
+           "  --draw OUT         a picture of every SID and STAR, one file each, named\n"
+           "                     OUT-AIRPORT-SID-NAME.svg (or .png) beside OUT\n"
            "  --help             this text\n"
            "  --version          the program's version\n"
            "\n"

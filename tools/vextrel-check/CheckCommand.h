@@ -13,6 +13,7 @@ namespace check {
 struct Options {
     std::vector<std::filesystem::path> inputs;
     std::filesystem::path writeFolder; // empty: check only
+    std::filesystem::path drawTo;      // --draw: pictures named after it
     std::string dateText;
     std::string author;
     std::filesystem::path airportsFile;

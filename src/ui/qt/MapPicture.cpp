@@ -39,6 +39,7 @@ void writeMapPng(const map::Drawing& drawing, int width, int height,
         QtCanvas canvas(painter);
         map::paint(drawing, map::fitView(drawing, width, height), canvas);
         canvas.text({8, height - 30.0}, drawing.title, 12, 0x303030, true);
+        canvas.text({8, height - 46.0}, drawing.variationCaption, 10, 0x303030, false);
     }
     if (!image.save(QString::fromStdString(file.string()), "PNG"))
         throw runtime::RuntimeError(runtime::PathNotFound, file.string());

@@ -12,10 +12,16 @@
 #include "transitions/RunwayForm.h"
 #include "ui/qt/Application.h"
 #include "ui/qt/MessageBoxes.h"
+#include "ui/qt/QtCanvas.h"
 
+#include "map/MapBuilder.h"
+#include "store/AirportReader.h"
+
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -114,6 +120,17 @@ private slots:
         QCOMPARE(h->listLines(h->editor.WaypointList), (QStringList{"OLM", "CHENY", "PAE"}));
         QCOMPARE(h->m->Store.STARs[8].VOR, std::string("PAE"));
         QCOMPARE(int(h->m->Counters.STARRowCount), 8);
+
+        // The map follows: PAE drawn with OLM4, and a click on it selects
+        // its line.
+        QStringList drawn;
+        for (const auto& p : h->editor.ProcedureMap.drawing().points)
+            if (p.emphasis == map::Emphasis::Current && p.line >= 0)
+                drawn << QString::fromStdString(p.name);
+        QCOMPARE(drawn, (QStringList{"OLM", "CHENY", "PAE"}));
+        h->app.dispatch([this] { h->editor.ProcedureMap.userClicked(2); });
+        QCOMPARE(h->editor.WaypointList.listIndex(), 2);
+        QVERIFY(h->editor.ProcedureMap.drawing().points.back().selected);
     }
 
     void aUserFixIsPickedIntoTheEditor() {
@@ -194,6 +211,65 @@ private slots:
         QVERIFY(!searchWindow->isVisible());
         QCOMPARE(centre->text(), QString("ABC"));
         QVERIFY(centre->isVisible());
+    }
+
+    // KSEA's first STAR and an arc around SEA painted offscreen: the strong
+    // colour where the legs and the arc run, nothing between.
+    void theMapPaintsLegsAndArcs() {
+        std::string text = runtime::readWholeFile(bundled("sample/PMDG/KSEA.txt"));
+        text.replace(text.find("ENDFIXES"), 8,
+                     "FIX SEA1 COLOCATED SEA 90 15\r\nFIX SEA2 COLOCATED SEA 180 15\r\nENDFIXES");
+        text.replace(text.find("FIX COYLA FLOAT 5000 RNW"), 24,
+                     "FIX COYLA FLOAT 5000 FIX SEA1 FIX SEA2 RNW");
+        auto store = std::make_unique<store::ProcedureStore>();
+        store::ProcedureCounters counters;
+        QVERIFY(store::LoadData(text, *store, counters).ok);
+        const auto navaids = reference::loadNavaids(bundled("reference/AllFlyNavaids.txt"));
+        const auto airports = reference::loadAirports(bundled("reference/AllFlyAirports.txt"));
+        map::MapRequest request;
+        request.tables.store = store.get();
+        request.tables.navaids = &navaids;
+        request.airport = *airports.findAirport("KSEA");
+        request.focus = {map::RouteKind::STAR, 1, "", -1};
+        const map::Drawing drawing = map::buildMap(request);
+        const map::View view = map::fitView(drawing, 500, 500);
+        QImage image(500, 500, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            ui::qt::QtCanvas canvas(painter);
+            map::paint(drawing, view, canvas);
+        }
+        const auto strongNear = [&](map::Point at) {
+            const map::Pixel px = view.toPixel(at);
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy) {
+                    const QColor c = image.pixelColor(int(px.x) + dx, int(px.y) + dy);
+                    if (c.blue() > 150 && c.red() < 60)
+                        return true;
+                }
+            return false;
+        };
+        const auto at = [&](const std::string& name) {
+            for (const auto& p : drawing.points)
+                if (p.name == name && p.emphasis == map::Emphasis::Current)
+                    return p.at;
+            return map::Point{1e9, 1e9};
+        };
+        const auto middle = [](map::Point a, map::Point b) {
+            return map::Point{(a.x + b.x) / 2, (a.y + b.y) / 2};
+        };
+        QVERIFY(strongNear(middle(at("SUMMA"), at("BLAKO"))));
+        QVERIFY(strongNear(middle(at("BLAKO"), at("COYLA"))));
+        // The arc's middle, on the circle south-east of SEA; the chord's
+        // middle, well inside it, stays white.
+        std::vector<map::Point> arc;
+        for (const auto& line : drawing.lines)
+            if (line.points.size() > arc.size())
+                arc = line.points;
+        QCOMPARE(int(arc.size()), 91);
+        QVERIFY(strongNear(arc[arc.size() / 2]));
+        QVERIFY(!strongNear(middle(at("SEA1"), at("SEA2"))));
     }
 
 private:
