@@ -25,7 +25,7 @@ struct FullMap {
         store::LoadData(fullairport::fullAirportFile(), *store, counters);
         std::vector<reference::NavaidRecord> rows;
         for (int n = 0; n < 97; ++n)
-            rows.push_back({fullairport::numbered("NV", n), 44.0f + n % 5 * 0.3f,
+            rows.push_back({fullairport::detail::numbered("NV", n), 44.0f + n % 5 * 0.3f,
                             -115.0f + n % 7 * 0.3f, 110.0f});
         navaids = reference::NavaidTable(rows);
         request.tables.store = store.get();

@@ -81,7 +81,8 @@ void paintPoint(const MapPoint& p, const View& v, Canvas& c) {
     const double size = p.kind == PointKind::NearbyNavaid ? 9 : 11;
     c.text({at.x + 7, at.y - 4}, p.name, size, p.kind == PointKind::NearbyNavaid ? Faint : rgb,
            p.emphasis == Emphasis::Current && p.kind != PointKind::NearbyNavaid);
-    if (!p.label.empty())
+    // Altitudes only on the route on screen: the others stay quiet.
+    if (!p.label.empty() && p.emphasis == Emphasis::Current)
         c.text({at.x + 7, at.y + 9}, p.label, 9, rgb, false);
 }
 
