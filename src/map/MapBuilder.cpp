@@ -131,7 +131,7 @@ std::optional<Place> Builder::placeNavaid(const std::string& id, const std::stri
                r_.airport->AirportICAO;
     if (entries > 1)
         p.detail +=
-            " (the first of " + std::to_string(entries) + " entries of that name within 200 NM)";
+            " (of " + std::to_string(entries) + " entries of that name, the first within 200 NM)";
     return p;
 }
 

@@ -7,7 +7,6 @@
 #include "runtime/TextFiles.h"
 
 #include <cmath>
-#include <sstream>
 
 namespace shell {
 
@@ -23,7 +22,7 @@ bool parseVariation(const std::string& text, double& east) {
     double sign = 1;
     if (!t.empty() && (t.back() == 'E' || t.back() == 'W')) {
         sign = t.back() == 'W' ? -1 : 1;
-        t.pop_back();
+        t = runtime::trim(t.substr(0, t.size() - 1));
     }
     double value = 0;
     if (t.empty() || !runtime::parseDecimal(t, value) || (sign < 0 && value < 0) ||
@@ -35,8 +34,9 @@ bool parseVariation(const std::string& text, double& east) {
 
 std::map<std::string, double> readVariations(const std::string& content) {
     std::map<std::string, double> out;
-    std::istringstream lines(content);
-    for (std::string line; std::getline(lines, line);) {
+    runtime::LineReader lines(content);
+    while (!lines.atEnd()) {
+        const std::string line = lines.readLine();
         const auto space = line.find(' ');
         double value = 0;
         if (space != std::string::npos &&

@@ -121,7 +121,8 @@ TEST(Map, NamesThatCannotBePlacedAreProblemsNotPoints) {
     EXPECT_EQ(named(d, "FAR"), nullptr);
     // ON has two entries near KSEA: the lookup's first, placed and said so.
     ASSERT_NE(named(d, "ON"), nullptr);
-    EXPECT_NE(named(d, "ON")->detail.find("the first of"), std::string::npos);
+    EXPECT_NE(named(d, "ON")->detail.find("entries of that name, the first within 200 NM"),
+              std::string::npos);
     // A navaid found only beyond 200 NM is not drawn at a guessed place.
     const Airport far("STARS\r\nSTAR A NAVAID ABC RNW 16L\r\nENDSTARS\r\n");
     EXPECT_EQ(far.draw(map::RouteKind::STAR).problems,
