@@ -197,8 +197,12 @@ void Run::checkFile(const fs::path& file) {
     const checks::ReferenceData data{&tables_.navaids, &tables_.userFixes, code,
                                      checks::findAirport(tables_.airports, code)};
     const SourceLines lines(content);
-    for (checks::Finding& f : checks::checkAirport(*store_, data, options_.disabled))
-        found(name, lines.lineOf(f.place), std::move(f));
+    for (checks::Finding& f : checks::checkAirport(*store_, data, options_.disabled)) {
+        // Looked up before the finding is moved: compilers differ in the
+        // order they evaluate arguments.
+        const int line = lines.lineOf(f.place);
+        found(name, line, std::move(f));
+    }
     const int now = report_.errors() + report_.warnings();
     flush();
     report_.note(out_, name + ": " + (now == before ? "ok, " : "checked, ") +
