@@ -76,7 +76,12 @@ void App::dispatch(const std::function<void()>& event) {
     };
     try {
         Depth guard(depth_);
+        const bool outermost = depth_ == 1;
+        if (outermost)
+            eachLoadedForm(&Form::userEventBegins);
         event();
+        if (outermost && !ended_)
+            eachLoadedForm(&Form::userEventEnded);
     } catch (const ProgramEnd&) {
         endProgram();
     } catch (...) {
@@ -87,6 +92,13 @@ void App::dispatch(const std::function<void()>& event) {
         onUnhandledError(std::current_exception());
         endProgram();
     }
+}
+
+void App::eachLoadedForm(void (Form::*hook)()) {
+    const std::vector<Form*> forms = forms_;
+    for (Form* f : forms)
+        if (f->isLoaded())
+            (f->*hook)();
 }
 
 void App::endProgram() {

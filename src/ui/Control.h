@@ -25,6 +25,7 @@ enum class Property {
     Path,
     Pattern,
     Drive,
+    ToolTip,
 };
 
 using Event = std::function<void()>;
