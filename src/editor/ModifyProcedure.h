@@ -135,6 +135,8 @@ public:
     // The tables differ from the snapshot taken at opening, or the name and
     // runway boxes from the procedure on screen.
     bool hasUnsavedChanges() const;
+    // The name and runway boxes show what the procedure on screen holds.
+    bool boxesMatchProcedure() const;
     void AptNameText_KeyPress(int& KeyAscii);
     void AptNameText_LostFocus();
     void ProcedureNameText_KeyPress(int& KeyAscii);
