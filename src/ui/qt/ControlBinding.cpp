@@ -89,14 +89,6 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
     if (syncing() || app().ended() || !control_.focusable())
         return false;
     switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // A button's keys win over the widget's own use of them (a line
-        // edit's undo): the key press comes here and clicks the button.
-        if (ui::buttonForShortcut(control_.form(), keysOf(*static_cast<QKeyEvent*>(event)))) {
-            event->accept();
-            return true;
-        }
-        return false;
     case QEvent::FocusIn: {
         // Clicks are handled on the press; the rest (Tab from an unbound
         // widget, a window the user activated) are the user's moves too.
@@ -121,6 +113,8 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
         auto& key = *static_cast<QKeyEvent*>(event);
+        // A button's keys win over the widget's own use of them (a line
+        // edit's undo): this filter sees the key before the widget does.
         if (app().userShortcut(control_.form(), keysOf(key))) {
             owner_.syncFocus();
             return true;
