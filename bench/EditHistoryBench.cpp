@@ -78,7 +78,8 @@ struct Airport {
         case 2: {
             const int row = 1 + i % 50;
             store::FixRecord fix = store.Fixes[row];
-            const std::string name = fix.Name.back() == 'Z' ? fix.Name.substr(0, 6) : fix.Name + "Z";
+            const std::string name =
+                fix.Name.back() == 'Z' ? fix.Name.substr(0, 6) : fix.Name + "Z";
             procedures::changeFix(store, row, name, fix);
             break;
         }
@@ -95,7 +96,7 @@ struct Airport {
     }
 };
 
-constexpr int Steps = 10000;
+constexpr std::size_t Steps = 10000;
 
 void HistoryMemoryAfter10000Steps(benchmark::State& state) {
     for (auto _ : state) {
@@ -103,8 +104,9 @@ void HistoryMemoryAfter10000Steps(benchmark::State& state) {
         const long long tables = heapBytes;
         airport->history.start(airport->counts());
         const long long started = heapBytes;
+        // Edits the rules refuse change nothing and make no step.
         int recorded = 0;
-        for (int i = 0; i < Steps; ++i) {
+        for (int i = 0; static_cast<std::size_t>(recorded) < Steps; ++i) {
             airport->edit(i);
             recorded += airport->history.record("edit", airport->counts(), i, i) ? 1 : 0;
         }
@@ -122,7 +124,7 @@ BENCHMARK(HistoryMemoryAfter10000Steps)->Unit(benchmark::kMillisecond)->Iteratio
 void UndoOneStep(benchmark::State& state) {
     auto airport = std::make_unique<Airport>();
     airport->history.start(airport->counts());
-    for (int i = 0; i < Steps; ++i) {
+    for (int i = 0; airport->history.size() < Steps; ++i) {
         airport->edit(i);
         airport->history.record("edit", airport->counts(), i, i);
     }
