@@ -69,7 +69,9 @@ public:
     int screenHeight() const { return screenHeight_; }
     void setScreenSize(int width, int height);
 
-    // The event boundary: runs one event. ProgramEnd ends the program
+    // The event boundary: runs one event. Around the outermost one, every
+    // loaded form hears that it begins and that it ended (not when the
+    // program ended in it). ProgramEnd ends the program
     // (every form hidden, onEnded called). Any other exception goes to
     // onUnhandledError, or is rethrown when there is none. After the end
     // nothing runs.
@@ -103,6 +105,10 @@ public:
     void userTab(bool forward = true);
     // Picking a drive in a drive list.
     void userChangeDrive(DriveListBox& drives, const std::string& drive);
+    // Keys pressed in `form` (see CommandButton::shortcuts): a click on the
+    // button they name, with the focus moving there first (rule 4). False
+    // when no button of the form has them.
+    bool userShortcut(Form& form, std::string_view keys);
     // The window's close box: unloads the screen.
     void userClose(Form& form);
 
@@ -118,6 +124,7 @@ private:
     void dropFocus(const Control& control);
     void dropFocus(const Form& form);
     void endProgram();
+    void eachLoadedForm(void (Form::*hook)());
 
     Messages* messages_;
     std::vector<std::unique_ptr<Form>> owned_;
