@@ -149,7 +149,7 @@ void InitialLoad::recoverMissingSettings() {
         startFolder_.empty() ? ReadSimulatorFolder(app().folders().settings) : startFolder_;
     if (m.FlyFolder.empty()) {
         hide();
-        m.LocatorMode = "F";
+        m.LocatorMode = 'F';
         app().show("FindFlyForm");
         return;
     }
