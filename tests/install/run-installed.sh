@@ -5,12 +5,7 @@
 set -euo pipefail
 build=$1 source=$2 version=$3
 stage=$(mktemp -d)
-gui=""
-cleanup() {
-  [ -z "$gui" ] || kill "$gui" 2>/dev/null || true
-  rm -rf "$stage"
-}
-trap cleanup EXIT
+trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$stage/usr" >/dev/null
@@ -31,7 +26,8 @@ fi
 
 export HOME=$stage/home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
-mkdir -p "$HOME"
+export XDG_RUNTIME_DIR=$stage/runtime
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS=detect_leaks=0
 
 # Help and version need no display.
