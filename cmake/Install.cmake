@@ -1,6 +1,6 @@
 # What an installed program needs besides its two executables: the
 # reference files, the menu entry, the icon, the AppStream metadata and the
-# checker's manual page.
+# manual pages.
 set(VEXTREL_APP_ID org.vextrel.Vextrel)
 
 install(FILES
@@ -17,9 +17,17 @@ if(VEXTREL_GUI)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 # Debian wants manual pages compressed.
-set(man_page ${PROJECT_BINARY_DIR}/vextrel-check.1.gz)
-add_custom_command(OUTPUT ${man_page}
-  COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/dist/vextrel-check.1 > ${man_page}
-  DEPENDS ${PROJECT_SOURCE_DIR}/dist/vextrel-check.1 VERBATIM)
-add_custom_target(vextrel_man_page ALL DEPENDS ${man_page})
-install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(man_pages vextrel-check.1)
+if(VEXTREL_GUI)
+  list(APPEND man_pages vextrel.1)
+endif()
+set(compressed)
+foreach(page ${man_pages})
+  set(out ${PROJECT_BINARY_DIR}/${page}.gz)
+  add_custom_command(OUTPUT ${out}
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/dist/${page} > ${out}
+    DEPENDS ${PROJECT_SOURCE_DIR}/dist/${page} VERBATIM)
+  list(APPEND compressed ${out})
+endforeach()
+add_custom_target(vextrel_man_page ALL DEPENDS ${compressed})
+install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

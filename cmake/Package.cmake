@@ -5,9 +5,10 @@ set(CPACK_PACKAGE_VENDOR "Vextrel developers")
 set(CPACK_PACKAGE_CONTACT "Vextrel developers <vextrel@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editor of airport procedure files (SIDs, STARs, transitions)")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Vextrel edits the terminal procedures of one airport at a time: SIDs, STARs and their runway
-transitions, kept in one plain-text airport file per airport. It comes with
-vextrel-check, which checks airport files from the command line.")
+  "Vextrel edits the terminal procedures of one airport at a time: SIDs,
+STARs and their runway transitions, kept in one plain-text airport file per
+airport. It comes with vextrel-check, which checks airport files from the
+command line.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY vextrel)
 set(CPACK_GENERATOR DEB TGZ)
 set(CPACK_STRIP_FILES ON)

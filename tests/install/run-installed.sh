@@ -12,7 +12,8 @@ cmake --install "$build" --prefix "$stage/usr" >/dev/null
 bin=$stage/usr/bin share=$stage/usr/share
 for f in vextrel/AllFlyNavaids.txt vextrel/AllFlyAirports.txt vextrel/UserFixes.txt \
          applications/org.vextrel.Vextrel.desktop metainfo/org.vextrel.Vextrel.metainfo.xml \
-         icons/hicolor/scalable/apps/org.vextrel.Vextrel.svg man/man1/vextrel-check.1.gz; do
+         icons/hicolor/scalable/apps/org.vextrel.Vextrel.svg man/man1/vextrel-check.1.gz \
+         man/man1/vextrel.1.gz; do
   [ -f "$share/$f" ] || fail "not installed: share/$f"
 done
 if command -v appstreamcli >/dev/null; then
