@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build ccache g++ clang clang-format libfuzzer-14-dev libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev libgeographiclib-dev
-          xvfb xauth imagemagick xdotool fonts-dejavu-core locales)
+          xvfb xauth imagemagick xdotool fonts-dejavu-core locales
+          appstream desktop-file-utils dpkg-dev file librsvg2-bin)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()

@@ -148,8 +148,13 @@ fs::path followLinks(fs::path path) {
 }
 
 // Temporary files of `file` are "." + its name + "." + digits + ".tmp".
+// Appended in place: GCC 12 warns wrongly of overlapping copies (-Wrestrict)
+// on "." + name at -O3.
 std::string tempPrefix(const fs::path& file) {
-    return "." + file.filename().string() + ".";
+    std::string prefix(1, '.');
+    prefix += file.filename().string();
+    prefix += '.';
+    return prefix;
 }
 
 // The new file takes the old one's owner, group and mode; a process that may

@@ -80,7 +80,7 @@ void MapPanel::variationEntered() {
         c_.variation.selectAll();
         return;
     }
-    const auto file = c_.map.app().programFolder() / VariationFile;
+    const auto file = c_.map.app().folders().settings / VariationFile;
     auto all = m_.MapVariations;
     all[icao_] = east;
     try {
@@ -100,7 +100,7 @@ void MapPanel::refresh(const std::string& icao, const map::MapTables& tables,
             m_.MapVariationsRead = true;
             try {
                 m_.MapVariations = readVariations(
-                    runtime::readWholeFile(c_.map.app().programFolder() / VariationFile));
+                    runtime::readWholeFile(c_.map.app().folders().settings / VariationFile));
             } catch (const std::exception&) {
                 // None kept yet.
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Folders.h"
 #include "ui/Form.h"
 #include "ui/Messages.h"
 
@@ -21,7 +22,7 @@ class ListControl;
 class TextBox;
 
 // The application object: owns one instance of each screen, holds the
-// focus, the message port, the clock and the program folder, and is the
+// focus, the message port, the clock and the folders, and is the
 // event boundary every user action passes through.
 class App {
 public:
@@ -63,8 +64,13 @@ public:
     // Today's date as the "Generated" line prints it.
     std::string today() const;
     void setClock(std::function<std::string()> clock) { clock_ = std::move(clock); }
-    const std::filesystem::path& programFolder() const { return programFolder_; }
-    void setProgramFolder(std::filesystem::path folder) { programFolder_ = std::move(folder); }
+    const std::filesystem::path& programFolder() const { return folders_.program; }
+    // Keeps every file in one folder, as a portable program does.
+    void setProgramFolder(const std::filesystem::path& folder) {
+        folders_ = Folders::portable(folder);
+    }
+    const Folders& folders() const { return folders_; }
+    void setFolders(Folders folders) { folders_ = std::move(folders); }
     int screenWidth() const { return screenWidth_; }
     int screenHeight() const { return screenHeight_; }
     void setScreenSize(int width, int height);
@@ -134,7 +140,7 @@ private:
     int depth_ = 0;
     bool ended_ = false;
     std::function<std::string()> clock_;
-    std::filesystem::path programFolder_;
+    Folders folders_;
     int screenWidth_ = 1024;
     int screenHeight_ = 768;
 };

@@ -35,8 +35,9 @@ TEST_F(EditorSave, AnUnchangedAirportIsWrittenBackByteForByteToItsOwnFile) {
                               "warning: STAR OLM4 uses runway 16C, which has no transition");
         user.click(ed->SaveCommand);
         EXPECT_EQ(runtime::readWholeFile(m->DataFolder / (opened + ".txt")), sampleKSEA());
-        if (opened != "KSEA")
+        if (opened != "KSEA") {
             EXPECT_EQ(runtime::readWholeFile(airportFile()), "the real KSEA");
+        }
         EXPECT_FALSE(ed->isLoaded());
         EXPECT_TRUE(menu->visible());
         // The airport's fixes were merged into the user fixes written.
