@@ -188,8 +188,9 @@ TEST_P(RandomCommands, KeepTheTableLayoutAndUndoEveryStep) {
         step();
         if (ed->isLoaded()) {
             ASSERT_TRUE(ed->historyRecorded()) << r.lastCommands();
-            if (r.below(40) == 0)
+            if (r.below(40) == 0) {
                 ASSERT_NO_FATAL_FAILURE(undoAndRedoEverything());
+            }
         }
         const std::string why = checkInvariant(*m);
         ASSERT_EQ(why, "") << "after step " << i << " in mode " << static_cast<int>(m->EditMode)

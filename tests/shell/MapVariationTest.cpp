@@ -14,8 +14,9 @@ TEST(MapVariation, TextsAndTheirValues) {
     for (const auto& c : cases) {
         double east = 99;
         EXPECT_EQ(shell::parseVariation(c.text, east), c.ok) << c.text;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(east, c.east) << c.text;
+        }
     }
     const std::map<std::string, double> kept{{"KSEA", 15.5}, {"RJTT", -7.25}};
     EXPECT_EQ(shell::writeVariations(kept), "KSEA 15.5\r\nRJTT -7.25\r\n");

@@ -236,8 +236,9 @@ TEST_P(RandomFeederCommands, EverySaveReadsBackAndEveryStepUndoes) {
         ASSERT_FALSE(t.app.ended()) << r.lastCommands();
         if (form.isLoaded()) {
             ASSERT_TRUE(form.historyRecorded()) << r.lastCommands();
-            if (r.below(40) == 0)
+            if (r.below(40) == 0) {
                 ASSERT_NO_FATAL_FAILURE(undoAndRedoEverything());
+            }
         }
     }
     EXPECT_GT(checked, 0) << r.lastCommands();
