@@ -23,6 +23,7 @@ FindWaypointForm::FindWaypointForm(ui::App& app, shell::Module1& m)
     Label2.setCaption("Frequency");
     AddWaypoint.setCaption("Transfer Waypoint Data");
     GoBackCommand.setCaption("   Oops    Go Back");
+    GoBackCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
 
     SearchCommand.Click = [this] { SearchCommand_Click(); };
     WaypointListBox.Click = [this] { WaypointListBox_Click(); };

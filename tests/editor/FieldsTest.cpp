@@ -83,5 +83,23 @@ TEST_F(EditorScreen, RunwayBoxUpperCasesAndPadsOnLeaving) {
     EXPECT_EQ(ed->RwText2.text(), "07");
 }
 
+// The hemisphere options open on the airport's own hemispheres, and go back
+// to them when the boxes are cleared.
+TEST_F(EditorScreen, HemispheresOpenOnTheAirports) {
+    const struct {
+        const char* icao;
+        bool north, east;
+    } airports[] = {{"KSEA", true, false}, {"RJTT", true, true}, {"YSSY", false, true}};
+    for (const auto& a : airports) {
+        openCreate(CreateSTARs, a.icao);
+        EXPECT_EQ(ed->NLatOption.value(), a.north) << a.icao;
+        EXPECT_EQ(ed->ELongOption.value(), a.east) << a.icao;
+        user.click(ed->NLatOption.value() ? ed->SLatOption : ed->NLatOption);
+        user.click(ed->ClearDataCommand);
+        EXPECT_EQ(ed->NLatOption.value(), a.north) << a.icao;
+        user.click(ed->OopsCommand);
+    }
+}
+
 } // namespace
 } // namespace editortest
