@@ -101,5 +101,17 @@ TEST_F(EditorScreen, HemispheresOpenOnTheAirports) {
     }
 }
 
+// A modify mode opens with the focus where the first typing belongs, the
+// navaid box; an airport without SIDs whose user adds some is titled for it.
+TEST_F(EditorScreen, OpeningFocusAndTitleFollowTheMode) {
+    openModify(ModifySTARs, sampleKSEA());
+    EXPECT_TRUE(ed->AddNavText.hasFocus());
+    user.click(ed->OopsCommand);
+    expectQuestion("KSEA has no SIDs to modify.\r\nDo you wish to add new SIDs?", ui::answers::Yes);
+    openModify(ModifySIDs, StarOnlyAirport);
+    EXPECT_EQ(ed->caption(), "Create a Departure Procedure");
+    EXPECT_FALSE(ed->AddNavText.hasFocus());
+}
+
 } // namespace
 } // namespace editortest
