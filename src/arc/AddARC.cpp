@@ -45,6 +45,7 @@ AddARC::AddARC(ui::App& app, shell::Module1& m)
     Label6.setCaption("ARC Altitude");
     TransferCommand.setCaption("Transfer Waypoint Data");
     ExitCommand.setCaption("No ARC Just Exit");
+    ExitCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
 
     SelectNavaidCommand.Click = [this] { SelectNavaidCommand_Click(); };
     ArcText.LostFocus = [this] { ArcText_LostFocus(); };

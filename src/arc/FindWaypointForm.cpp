@@ -23,6 +23,7 @@ FindWaypointForm::FindWaypointForm(ui::App& app, shell::Module1& m)
     Label2.setCaption("Frequency");
     AddWaypoint.setCaption("Transfer Waypoint Data");
     GoBackCommand.setCaption("   Oops    Go Back");
+    GoBackCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
 
     SearchCommand.Click = [this] { SearchCommand_Click(); };
     WaypointListBox.Click = [this] { WaypointListBox_Click(); };
@@ -50,9 +51,12 @@ void FindWaypointForm::SearchCommand_Click() {
     PointerListBox.Clear();
     SearchText.setText(runtime::toUpper(SearchText.text()));
 
-    for (const std::int32_t row : searchNavaids(m_.NavaidTable, SearchText.text())) {
-        WaypointListBox.AddItem(m_.NavaidTable[row].NavaidID);
-        PointerListBox.AddItem(std::to_string(row));
+    const auto rows = searchNavaids(m_.NavaidTable, SearchText.text());
+    const auto* airport = m_.AirportTable.findAirport(m_.TypedICAO);
+    const auto lines = searchLines(m_.NavaidTable, rows, airport);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        WaypointListBox.AddItem(lines[i]);
+        PointerListBox.AddItem(std::to_string(rows[i]));
     }
     SearchCommand.setCaption("Start Search");
     if (WaypointListBox.ListCount() == 1) {
@@ -75,6 +79,8 @@ void FindWaypointForm::WaypointListBox_Click() {
     LongText.setCaption(coordinateCaption(navaid.NavaidLong, 'E', 'W', " Longitude"));
     LatText.setVisible(true);
     LongText.setVisible(true);
+    FreqText.setText(
+        navaid.NavaidFreq == 0 ? "" : runtime::trim(runtime::printedNumber(navaid.NavaidFreq)));
 }
 
 void FindWaypointForm::AddWaypoint_Click() {

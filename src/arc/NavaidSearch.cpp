@@ -1,5 +1,7 @@
 #include "arc/NavaidSearch.h"
 
+#include "reference/GreatCircle.h"
+#include "reference/NavaidLookup.h"
 #include "runtime/Numbers.h"
 #include "runtime/Text.h"
 
@@ -42,6 +44,33 @@ std::string coordinateCaption(float value, char positive, char negative, std::st
     caption += minutes;
     caption += suffix;
     return caption;
+}
+
+std::vector<std::string> searchLines(const reference::NavaidTable& navaids,
+                                     const std::vector<std::int32_t>& rows,
+                                     const reference::AirportRecord* airport) {
+    std::vector<std::string> lines;
+    for (const std::int32_t row : rows) {
+        const reference::NavaidRecord& n = navaids[row];
+        std::string line =
+            n.NavaidID + "  " + runtime::trim(coordinateCaption(n.NavaidLat, 'N', 'S', "")) + " " +
+            runtime::trim(coordinateCaption(n.NavaidLong, 'E', 'W', "")) + "  " +
+            (n.NavaidFreq == 0 ? std::string("no frequency")
+                               : runtime::trim(runtime::printedNumber(n.NavaidFreq)));
+        if (airport != nullptr) {
+            line += "  " +
+                    runtime::bareNumber(std::round(reference::GreatCircleDistance(
+                        airport->AirportLat, airport->AirportLong, n.NavaidLat, n.NavaidLong))) +
+                    " NM from " + airport->AirportICAO;
+            reference::ReferencePosition at{airport->AirportLat, airport->AirportLong};
+            if (reference::LookUpNavaid(navaids, n.NavaidID, at) &&
+                static_cast<float>(at.lat) == n.NavaidLat &&
+                static_cast<float>(at.lon) == n.NavaidLong)
+                line += "  (used)";
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 } // namespace arc

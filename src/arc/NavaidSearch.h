@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reference/AirportTable.h"
 #include "reference/NavaidTable.h"
 
 #include <cstdint>
@@ -19,5 +20,13 @@ std::vector<std::int32_t> searchNavaids(const reference::NavaidTable& navaids,
 // characters, and the suffix. -33.5 with 'N', 'S' and " Latitude" is
 // "S33 30.00     Latitude".
 std::string coordinateCaption(float value, char positive, char negative, std::string_view suffix);
+
+// A found navaid as the search list shows it, so same-named ones can be told
+// apart: "SEA  N47 26.12 W122 18.58  116.8  3 NM from KSEA  (used)". The
+// distance and the mark of the one the program's lookup takes need the
+// airport.
+std::vector<std::string> searchLines(const reference::NavaidTable& navaids,
+                                     const std::vector<std::int32_t>& rows,
+                                     const reference::AirportRecord* airport);
 
 } // namespace arc

@@ -24,6 +24,7 @@ void showForm(ui::App& app, std::string_view name) {
 } // namespace
 
 void ModifyProcedure::Form_Load() {
+    homeICAO_.clear();
     procedures::clearTables(tables());
     hideForm(app(), "InitialLoad");
     FreshForm();
@@ -106,6 +107,12 @@ void ModifyProcedure::Form_Load() {
         SearchForAirport();
         if (mode == shell::EditMode::ModifySTARs)
             PrintRunways();
+        // The airport had none of the kind and the user chose to add some.
+        if (!shell::isModify(m.EditMode))
+            setCaption(isSTARMode() ? "Create a Standard Terminal Arrival Procedure"
+                                    : "Create a Departure Procedure");
+        else
+            setFirstFocus(AddNavText);
     }
 
     reference::CombineFixes(m.Store.Fixes, m.Store.FixCount, m.UserFixTable,

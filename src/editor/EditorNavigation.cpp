@@ -1,5 +1,6 @@
 #include "editor/ModifyProcedure.h"
 
+#include "editor/WaypointRows.h"
 #include "runtime/Numbers.h"
 
 #include <string>
@@ -8,14 +9,6 @@ namespace editor {
 
 namespace {
 const std::string CRLF = "\r\n";
-
-// The list line of a SID row: what the leg flies to.
-std::string sidLine(const store::SIDWaypoint& row) {
-    for (const std::string* text : {&row.VOR, &row.Fix, &row.InterceptFix, &row.InterceptNavaid})
-        if (!text->empty())
-            return *text;
-    return "ONHDG";
-}
 } // namespace
 
 void ModifyProcedure::LoadWaypointList() {
@@ -97,7 +90,7 @@ void ModifyProcedure::fillWaypointList() {
         const store::SIDWaypoint& leg = m.Store.SIDs[row];
         if (leg.Name.empty())
             break;
-        WaypointList.AddItem(sidLine(leg));
+        WaypointList.AddItem(sidLineText(leg));
         if (leg.EndOfRunway != store::False)
             break;
     }

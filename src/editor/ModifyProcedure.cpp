@@ -1,5 +1,6 @@
 #include "editor/ModifyProcedure.h"
 
+#include "checks/AirportChecks.h"
 #include "procedures/EntryRules.h"
 #include "runtime/Numbers.h"
 #include "shell/EntryChecks.h"
@@ -90,6 +91,7 @@ void ModifyProcedure::setDesignState() {
     DeleteProcedureCommand.setCaption("Delete This Procedure");
     SaveCommand.setCaption("Save All Procedures");
     OopsCommand.setCaption("No Changes Just Exit");
+    OopsCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
     UndoCommand.setCaption("Undo");
     UndoCommand.setShortcuts({"Ctrl+Z"});
     UndoCommand.setEnabled(false);
@@ -144,6 +146,11 @@ void ModifyProcedure::wireEvents() {
 }
 
 void ModifyProcedure::EventDone() {
+    if (AptNameText.text() != homeICAO_) {
+        homeICAO_ = AptNameText.text();
+        if (const auto airport = checks::findAirport(m.AirportTable, homeICAO_))
+            fixPanel_.setHomeHemispheres(airport->AirportLat >= 0, airport->AirportLong >= 0);
+    }
     map::MapTables tables;
     tables.store = &m.Store;
     tables.navaids = &m.NavaidTable;

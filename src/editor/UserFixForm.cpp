@@ -14,6 +14,7 @@ UserFixForm::UserFixForm(ui::App& app, shell::Module1& module)
     setSize(260, 360);
     UseFixCommand.setCaption("Use Fix Data");
     GoBackCommand.setCaption("      Oops        Go Back");
+    GoBackCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
     UseFixCommand.Click = [this] { UseFixCommand_Click(); };
     UserFixList.DblClick = [this] { UserFixList_DblClick(); };
     GoBackCommand.Click = [this] { GoBackCommand_Click(); };

@@ -159,6 +159,14 @@ void FixEntryPanel::clear() {
         box->setEnabled(true);
     }
     shown_.clear();
+    setHomeHemispheres(homeNorth_, homeEast_);
+}
+
+void FixEntryPanel::setHomeHemispheres(bool north, bool east) {
+    homeNorth_ = north;
+    homeEast_ = east;
+    (north ? b_.north : b_.south).setValue(true);
+    (east ? b_.east : b_.west).setValue(true);
 }
 
 void FixEntryPanel::setEnabled(bool enabled) {

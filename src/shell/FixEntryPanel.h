@@ -59,6 +59,9 @@ public:
     void show(const store::FixRecord& fix);
     // Empties and enables the boxes; nothing is shown any more.
     void clear();
+    // The hemisphere options open on the airport's own hemispheres, and go
+    // back to them whenever the boxes are cleared.
+    void setHomeHemispheres(bool north, bool east);
     void setEnabled(bool enabled);
 
     // The position boxes hold a whole position; false after the message of
@@ -76,6 +79,8 @@ private:
     std::vector<std::pair<const ui::TextBox*, std::string>> shown_;
     bool shownNorth_ = true;
     bool shownEast_ = false;
+    bool homeNorth_ = true;
+    bool homeEast_ = false;
 };
 
 } // namespace shell

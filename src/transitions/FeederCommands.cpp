@@ -11,6 +11,7 @@
 namespace transitions {
 
 void RunwayForm::Form_Load() {
+    homeICAO_.clear();
     leaving_ = false;
     RwFixIndex = 0;
     dependents_.clear();

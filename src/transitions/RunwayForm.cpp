@@ -1,5 +1,6 @@
 #include "transitions/RunwayForm.h"
 
+#include "checks/AirportChecks.h"
 #include "runtime/Numbers.h"
 #include "shell/EntryChecks.h"
 
@@ -63,6 +64,7 @@ void RunwayForm::setDesignState() {
     ViewNextFeederCommand.setCaption("View Next Feeder");
     RWSaveCommand.setCaption("Save Rw   Feeder");
     RWOopsCommand.setCaption("No Changes Just Exit");
+    RWOopsCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
     RWUndoCommand.setCaption("Undo");
     RWUndoCommand.setShortcuts({"Ctrl+Z"});
     RWUndoCommand.setEnabled(false);
@@ -110,6 +112,11 @@ void RunwayForm::wireEvents() {
 }
 
 void RunwayForm::EventDone() {
+    if (procedureEditor_.airportName() != homeICAO_) {
+        homeICAO_ = procedureEditor_.airportName();
+        if (const auto airport = checks::findAirport(m.AirportTable, homeICAO_))
+            fixPanel_.setHomeHemispheres(airport->AirportLat >= 0, airport->AirportLong >= 0);
+    }
     map::MapTables tables;
     tables.feederRows = &m.WorkRunways;
     tables.feederRowCount = m.WorkRunwayCount;

@@ -131,6 +131,19 @@ void App::moveFocus(Control* to) {
         onFocusChanged(to);
     if (from == nullptr || inLostFocus_)
         return;
+    if (to != nullptr && !to->causesValidation()) {
+        if (from->causesValidation())
+            unchecked_ = from;
+        return;
+    }
+    if (!from->causesValidation()) {
+        // Back from a leave button: the box it left is checked now, unless
+        // the focus went back to that very box.
+        from = unchecked_;
+        unchecked_ = nullptr;
+        if (from == nullptr || from == to || !from->form().isLoaded())
+            return;
+    }
     inLostFocus_ = true;
     try {
         from->focusLost();
@@ -142,6 +155,8 @@ void App::moveFocus(Control* to) {
 }
 
 void App::dropFocus(const Control& control) {
+    if (unchecked_ == &control)
+        unchecked_ = nullptr;
     for (const Control* c = focus_; c != nullptr; c = c->container())
         if (c == &control) {
             focus_ = nullptr;
@@ -152,6 +167,8 @@ void App::dropFocus(const Control& control) {
 }
 
 void App::dropFocus(const Form& form) {
+    if (unchecked_ != nullptr && &unchecked_->form() == &form)
+        unchecked_ = nullptr;
     if (focus_ != nullptr && &focus_->form() == &form) {
         focus_ = nullptr;
         if (onFocusChanged)

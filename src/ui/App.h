@@ -137,6 +137,9 @@ private:
     std::vector<Form*> forms_;
     Control* focus_ = nullptr;
     bool inLostFocus_ = false;
+    // The control whose check waits: the focus left it for a control that
+    // does not cause validation.
+    Control* unchecked_ = nullptr;
     int depth_ = 0;
     bool ended_ = false;
     std::function<std::string()> clock_;

@@ -23,6 +23,10 @@ public:
     const std::vector<std::string>& shortcuts() const { return shortcuts_; }
     void setShortcuts(std::vector<std::string> keys);
 
+    bool causesValidation() const override { return causesValidation_; }
+    // Set at design time on buttons that leave or cancel.
+    void setCausesValidation(bool on) { causesValidation_ = on; }
+
     Event Click;
 
 protected:
@@ -34,6 +38,7 @@ private:
     std::string toolTip_;
     std::string designToolTip_;
     std::vector<std::string> shortcuts_;
+    bool causesValidation_ = true;
 };
 
 // The button of `form` that `keys` click, or none.

@@ -66,6 +66,10 @@ public:
     // Enabled itself and through its frames.
     bool isEnabledOnScreen() const;
     virtual bool focusable() const { return false; }
+    // Moving the focus here runs the check of the box it leaves (its
+    // LostFocus). Buttons that leave or cancel do not: the check waits until
+    // the focus moves on to a control that does.
+    virtual bool causesValidation() const { return true; }
     bool canTakeFocus() const { return focusable() && isShowing() && isEnabledOnScreen(); }
     bool hasFocus() const;
     // Moves the focus here (rule 3); does nothing on a control that cannot

@@ -55,6 +55,11 @@ void Form::load() {
     Form_Load();
 }
 
+void Form::setFirstFocus(Control& control) {
+    if (&control.form() == this)
+        active_ = &control;
+}
+
 void Form::show() {
     load();
     // Form_Load may have unloaded the form again.

@@ -61,6 +61,9 @@ public:
     // Default: declaration order. The listed controls go first, in the
     // order given; the rest follow in declaration order.
     void setTabOrder(std::initializer_list<Control*> order);
+    // Where the focus goes when the form is next shown, before it has been
+    // anywhere: the box the user's first typing belongs in.
+    void setFirstFocus(Control& control);
     const std::vector<Control*>& tabOrder() const { return tabOrder_; }
     // The control of this form that has, or last had, the focus.
     Control* activeControl() const { return active_; }

@@ -1,6 +1,7 @@
 #include "ArcScreenFixture.h"
 
 #include "arc/NavaidSearch.h"
+#include "reference/AirportTable.h"
 #include "reference/NavaidTable.h"
 
 namespace {
@@ -18,11 +19,28 @@ struct NavaidSearchScreen : arctest::ArcScreens {
     }
 };
 
+// With the airport: how far each is, and the one the program's lookup takes.
+TEST_F(NavaidSearchScreen, TheAirportsDistancesAndTheNavaidUsedAreShown) {
+    m->AirportTable = reference::AirportTable({{"KSEA", "Seattle", 47.450188f, -122.31232f}});
+    m->TypedICAO = "KSEA";
+    searchFor("abc");
+    EXPECT_EQ(entries(search.WaypointListBox)[2],
+              "ABC  N47 27.00 W122 18.576  no frequency  0 NM from KSEA  (used)");
+    EXPECT_EQ(entries(search.WaypointListBox)[0],
+              "ABC  N10 0.00 E20 0.00  no frequency  6811 NM from KSEA");
+    searchFor("sea");
+    EXPECT_EQ(search.FreqText.text(), "116.8");
+}
+
 TEST_F(NavaidSearchScreen, ThreeMatchesEachShowItsOwnPositionAndTheChosenIsHandedOver) {
     EXPECT_FALSE(search.AddWaypoint.enabled());
     searchFor("abc");
     EXPECT_EQ(search.SearchText.text(), "ABC");
-    EXPECT_EQ(entries(search.WaypointListBox), (std::vector<std::string>{"ABC", "ABC", "ABC"}));
+    // Without the airport: position and frequency tell them apart.
+    EXPECT_EQ(entries(search.WaypointListBox),
+              (std::vector<std::string>{"ABC  N10 0.00 E20 0.00  no frequency",
+                                        "ABC  S33 30.00 E151 15.00  no frequency",
+                                        "ABC  N47 27.00 W122 18.576  no frequency"}));
     EXPECT_EQ(entries(search.PointerListBox), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_FALSE(search.AddWaypoint.enabled());
     EXPECT_FALSE(search.LatText.visible());

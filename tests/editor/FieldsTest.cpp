@@ -83,5 +83,35 @@ TEST_F(EditorScreen, RunwayBoxUpperCasesAndPadsOnLeaving) {
     EXPECT_EQ(ed->RwText2.text(), "07");
 }
 
+// The hemisphere options open on the airport's own hemispheres, and go back
+// to them when the boxes are cleared.
+TEST_F(EditorScreen, HemispheresOpenOnTheAirports) {
+    const struct {
+        const char* icao;
+        bool north, east;
+    } airports[] = {{"KSEA", true, false}, {"RJTT", true, true}, {"YSSY", false, true}};
+    for (const auto& a : airports) {
+        openCreate(CreateSTARs, a.icao);
+        EXPECT_EQ(ed->NLatOption.value(), a.north) << a.icao;
+        EXPECT_EQ(ed->ELongOption.value(), a.east) << a.icao;
+        user.click(ed->NLatOption.value() ? ed->SLatOption : ed->NLatOption);
+        user.click(ed->ClearDataCommand);
+        EXPECT_EQ(ed->NLatOption.value(), a.north) << a.icao;
+        user.click(ed->OopsCommand);
+    }
+}
+
+// A modify mode opens with the focus where the first typing belongs, the
+// navaid box; an airport without SIDs whose user adds some is titled for it.
+TEST_F(EditorScreen, OpeningFocusAndTitleFollowTheMode) {
+    openModify(ModifySTARs, sampleKSEA());
+    EXPECT_TRUE(ed->AddNavText.hasFocus());
+    user.click(ed->OopsCommand);
+    expectQuestion("KSEA has no SIDs to modify.\r\nDo you wish to add new SIDs?", ui::answers::Yes);
+    openModify(ModifySIDs, StarOnlyAirport);
+    EXPECT_EQ(ed->caption(), "Create a Departure Procedure");
+    EXPECT_FALSE(ed->AddNavText.hasFocus());
+}
+
 } // namespace
 } // namespace editortest

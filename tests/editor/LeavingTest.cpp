@@ -58,6 +58,10 @@ void moveDownAndUp(User& user, Editor& ed) {
 void nameProcedure(User& user, Editor& ed) {
     user.typeInto(ed.ProcedureNameText, "DEP1");
 }
+// Left in its box: leaving never runs the box's check.
+void typeBadFixName(User& user, Editor& ed) {
+    user.typeInto(ed.FixNameText, "A B");
+}
 void viewNext(User& user, Editor& ed) {
     user.click(ed.NextProcedureCommand);
 }
@@ -93,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         Leaving{"RunwayTypedAndClearedAgain", ModifySIDs, typeAndClearRunway, ""},
         Leaving{"MovedDownAndUpAgain", ModifySTARs, moveDownAndUp, ""},
         Leaving{"NewAirportUntouched", CreateSIDs, nothing, ""},
+        Leaving{"BadFixNameLeftInItsBox", ModifySTARs, typeBadFixName, ""},
         Leaving{"NewSIDNamed", CreateSIDs, nameProcedure, "Discard the changes to KSEA's SIDs?"}),
     [](const auto& info) { return std::string(info.param.name); });
 

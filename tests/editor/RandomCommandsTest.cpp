@@ -2,10 +2,10 @@
 // procedure tables keep their layout, and every step is undone and redone.
 #include "EditorScreen.h"
 #include "Invariant.h"
-#include "support/RandomUser.h"
-#include "support/TableDifference.h"
 #include "store/AirportReader.h"
 #include "store/AirportWriter.h"
+#include "support/RandomUser.h"
+#include "support/TableDifference.h"
 
 #include <memory>
 
