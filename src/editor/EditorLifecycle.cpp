@@ -24,7 +24,7 @@ void showForm(ui::App& app, std::string_view name) {
 } // namespace
 
 void ModifyProcedure::Form_Load() {
-    homeICAO_.clear();
+    fixPanel_.forgetAirport();
     procedures::clearTables(tables());
     hideForm(app(), "InitialLoad");
     FreshForm();

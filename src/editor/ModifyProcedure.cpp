@@ -1,6 +1,5 @@
 #include "editor/ModifyProcedure.h"
 
-#include "checks/AirportChecks.h"
 #include "procedures/EntryRules.h"
 #include "runtime/Numbers.h"
 #include "shell/EntryChecks.h"
@@ -146,11 +145,7 @@ void ModifyProcedure::wireEvents() {
 }
 
 void ModifyProcedure::EventDone() {
-    if (AptNameText.text() != homeICAO_) {
-        homeICAO_ = AptNameText.text();
-        if (const auto airport = checks::findAirport(m.AirportTable, homeICAO_))
-            fixPanel_.setHomeHemispheres(airport->AirportLat >= 0, airport->AirportLong >= 0);
-    }
+    fixPanel_.followAirport(m.AirportTable, AptNameText.text());
     map::MapTables tables;
     tables.store = &m.Store;
     tables.navaids = &m.NavaidTable;

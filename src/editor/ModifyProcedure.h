@@ -255,8 +255,6 @@ private:
     void setDesignState();
     void wireEvents();
 
-    // The airport whose hemispheres the fix options open on.
-    std::string homeICAO_;
     shell::MapPanel mapPanel_{{ProcedureMap, VariationText, VariationLabel}, m};
     shell::FixEntryPanel fixPanel_{{FixNameText, FixIDText, DDMLatText, DMMLatText, NLatOption,
                                     SLatOption, DDMLongText, DMMLongText, ELongOption, WLongOption,

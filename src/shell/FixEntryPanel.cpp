@@ -1,5 +1,6 @@
 #include "shell/FixEntryPanel.h"
 
+#include "checks/AirportChecks.h"
 #include "procedures/EntryRules.h"
 #include "procedures/FixFieldText.h"
 #include "runtime/Numbers.h"
@@ -160,6 +161,15 @@ void FixEntryPanel::clear() {
     }
     shown_.clear();
     setHomeHemispheres(homeNorth_, homeEast_);
+}
+
+void FixEntryPanel::followAirport(const reference::AirportTable& airports,
+                                  const std::string& icao) {
+    if (icao == homeICAO_)
+        return;
+    homeICAO_ = icao;
+    if (const auto airport = checks::findAirport(airports, icao))
+        setHomeHemispheres(airport->AirportLat >= 0, airport->AirportLong >= 0);
 }
 
 void FixEntryPanel::setHomeHemispheres(bool north, bool east) {

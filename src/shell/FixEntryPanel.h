@@ -1,6 +1,7 @@
 #pragma once
 
 #include "procedures/FixChanges.h"
+#include "reference/AirportTable.h"
 #include "store/Records.h"
 #include "ui/Forms.h"
 
@@ -62,6 +63,10 @@ public:
     // The hemisphere options open on the airport's own hemispheres, and go
     // back to them whenever the boxes are cleared.
     void setHomeHemispheres(bool north, bool east);
+    // The same from the airport's position, when the airport is another
+    // than the last one followed; forgetAirport() when the screen reopens.
+    void followAirport(const reference::AirportTable& airports, const std::string& icao);
+    void forgetAirport() { homeICAO_.clear(); }
     void setEnabled(bool enabled);
 
     // The position boxes hold a whole position; false after the message of
@@ -81,6 +86,7 @@ private:
     bool shownEast_ = false;
     bool homeNorth_ = true;
     bool homeEast_ = false;
+    std::string homeICAO_;
 };
 
 } // namespace shell

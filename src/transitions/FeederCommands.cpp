@@ -11,7 +11,7 @@
 namespace transitions {
 
 void RunwayForm::Form_Load() {
-    homeICAO_.clear();
+    fixPanel_.forgetAirport();
     leaving_ = false;
     RwFixIndex = 0;
     dependents_.clear();

@@ -1,6 +1,5 @@
 #include "transitions/RunwayForm.h"
 
-#include "checks/AirportChecks.h"
 #include "runtime/Numbers.h"
 #include "shell/EntryChecks.h"
 
@@ -112,11 +111,7 @@ void RunwayForm::wireEvents() {
 }
 
 void RunwayForm::EventDone() {
-    if (procedureEditor_.airportName() != homeICAO_) {
-        homeICAO_ = procedureEditor_.airportName();
-        if (const auto airport = checks::findAirport(m.AirportTable, homeICAO_))
-            fixPanel_.setHomeHemispheres(airport->AirportLat >= 0, airport->AirportLong >= 0);
-    }
+    fixPanel_.followAirport(m.AirportTable, procedureEditor_.airportName());
     map::MapTables tables;
     tables.feederRows = &m.WorkRunways;
     tables.feederRowCount = m.WorkRunwayCount;

@@ -169,8 +169,6 @@ private:
 
     // Names given to fixes through Modify, in order, for the save.
     procedures::FixRenames renames_;
-    // The airport whose hemispheres the fix options open on.
-    std::string homeICAO_;
     shell::MapPanel mapPanel_{{FeederMap, RWVariationText, RWVariationLabel}, m};
 
     // What a step changes besides the tables, and what the screen showed.
