@@ -5,6 +5,7 @@
 #include "runtime/Numbers.h"
 #include "runtime/Text.h"
 
+#include <filesystem>
 #include <string>
 
 namespace arc {
@@ -52,7 +53,12 @@ void FindWaypointForm::SearchCommand_Click() {
     SearchText.setText(runtime::toUpper(SearchText.text()));
 
     const auto rows = searchNavaids(m_.NavaidTable, SearchText.text());
-    const auto* airport = m_.AirportTable.findAirport(m_.TypedICAO);
+    // The airport typed for a new one, else the one of the file opened.
+    std::string code = m_.TypedICAO;
+    if (code.empty())
+        code = runtime::toUpper(std::filesystem::path(m_.AirportFileName).stem().string())
+                   .substr(0, 4);
+    const auto* airport = m_.AirportTable.findAirport(code);
     const auto lines = searchLines(m_.NavaidTable, rows, airport);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         WaypointListBox.AddItem(lines[i]);

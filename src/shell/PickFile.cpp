@@ -6,6 +6,8 @@ namespace shell {
 
 PickFile::PickFile(ui::App& app, Module1& module) : ui::Form(app, "PickFile"), m(module) {
     setCaption("Airport Select");
+    // The menu behind waits until a file is chosen or the list is left.
+    setModal(true);
     Label1.setCaption("Type in ICAO    to search");
     DoneCommand.setCaption(" Oops!  Start Over");
     DoneCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle

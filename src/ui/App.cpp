@@ -154,6 +154,13 @@ void App::moveFocus(Control* to) {
     inLostFocus_ = false;
 }
 
+bool App::blockedByModal(const Form& form) const {
+    for (const Form* f : forms_)
+        if (f != &form && f->modal() && f->visible_)
+            return true;
+    return false;
+}
+
 void App::dropFocus(const Control& control) {
     if (unchecked_ == &control)
         unchecked_ = nullptr;

@@ -137,6 +137,8 @@ private:
     std::vector<Form*> forms_;
     Control* focus_ = nullptr;
     bool inLostFocus_ = false;
+    // Another shown screen waits for an answer.
+    bool blockedByModal(const Form& form) const;
     // The control whose check waits: the focus left it for a control that
     // does not cause validation.
     Control* unchecked_ = nullptr;

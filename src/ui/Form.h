@@ -30,6 +30,11 @@ public:
     const std::string& name() const { return name_; }
 
     const std::string& caption() const { return caption_; }
+
+    // A screen that waits for an answer: while it is shown, the screens
+    // behind it take no clicks or keys. Set at design time.
+    bool modal() const { return modal_; }
+    void setModal(bool on) { modal_ = on; }
     void setCaption(std::string caption);
 
     bool isLoaded() const { return loaded_; }
@@ -104,6 +109,7 @@ private:
     std::string designCaption_;
     bool designSaved_ = false;
     bool loaded_ = false;
+    bool modal_ = false;
     bool visible_ = false;
     bool unloading_ = false;
     int left_ = 0;

@@ -22,7 +22,7 @@ bool holds(const App& app, const Control& control) {
 bool App::userPress(Control& control) {
     bool holding = false;
     dispatch([&] {
-        if (!control.canTakeFocus())
+        if (!control.canTakeFocus() || blockedByModal(control.form()))
             return;
         moveFocus(&control);
         holding = holds(*this, control);

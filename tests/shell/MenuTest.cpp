@@ -20,6 +20,10 @@ TEST_F(ShellTest, ModifyListsTheAirportFilesByTypedPrefixAndOpensTheOneClicked) 
     startInstalled();
     t.user.click(menu->ModifySTAR);
     ASSERT_TRUE(pick->visible());
+    // The menu waits while the list is open: its buttons take no clicks.
+    t.user.click(menu->ModifyDP);
+    EXPECT_EQ(m->EditMode, shell::EditMode::ModifySTARs);
+    EXPECT_TRUE(pick->PickICAO.hasFocus());
     t.user.typeInto(pick->PickICAO, "k");
     EXPECT_EQ(listed(), (std::vector<std::string>{"KLAX.txt", "KSEA.txt"}));
     t.user.typeInto(pick->PickICAO, "s");

@@ -127,6 +127,7 @@ void Application::applyForm(Screen& screen, int what) {
         break;
     case ui::FormProperty::Visible:
         if (screen.form->visible()) {
+            window.setWindowModality(screen.form->modal() ? Qt::ApplicationModal : Qt::NonModal);
             window.show();
             window.raise();
             window.activateWindow();
