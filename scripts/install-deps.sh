@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build ccache g++ clang clang-format libfuzzer-14-dev libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev libgeographiclib-dev
-          xvfb xauth imagemagick xdotool fonts-dejavu-core locales)
+          xvfb xauth imagemagick xdotool fonts-dejavu-core locales
+          g++-mingw-w64-x86-64-posix googletest wine wine64)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
