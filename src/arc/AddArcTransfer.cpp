@@ -37,7 +37,7 @@ void AddARC::TransferCommand_Click() {
     m_.ArcCounter = counter;
     m_.StepAngle = runtime::bareNumber(input->step);
     m_.Store.FixesDefined = store::True;
-    target.feederChanged();
+    target.feederChanged("add arc " + request.label);
     unload();
 }
 

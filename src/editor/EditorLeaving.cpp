@@ -20,10 +20,12 @@ std::vector<std::string> nonEmpty(const std::vector<std::string>& texts) {
 } // namespace
 
 bool ModifyProcedure::hasUnsavedChanges() const {
-    if (!openedTables_.sameAs(m.Store, m.Counters))
-        return true;
     // The name and runway boxes reach the tables only on save or when the
     // screen moves on: typed into, they are work too.
+    return !openedTables_.sameAs(m.Store, m.Counters) || !boxesMatchProcedure();
+}
+
+bool ModifyProcedure::boxesMatchProcedure() const {
     std::vector<std::string> boxes;
     for (const ui::TextBox* box : runwayBoxes_)
         boxes.push_back(box->text());
@@ -40,7 +42,7 @@ bool ModifyProcedure::hasUnsavedChanges() const {
         for (int slot = 1; slot <= 8; ++slot)
             stored.push_back(first.runway(slot));
     }
-    return ProcedureNameText.text() != name || nonEmpty(boxes) != nonEmpty(stored);
+    return ProcedureNameText.text() == name && nonEmpty(boxes) == nonEmpty(stored);
 }
 
 bool ModifyProcedure::mayDiscardChanges() {

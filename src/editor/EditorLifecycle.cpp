@@ -88,6 +88,7 @@ void ModifyProcedure::Form_Load() {
             MsgBox("The airport file " + m.AirportFileName + " could not be read.");
             m.BackToMenu = store::True;
             openedTables_.take(m.Store, m.Counters);
+            startHistory();
             return;
         }
         if (!read.ok) {
@@ -114,6 +115,7 @@ void ModifyProcedure::Form_Load() {
         picker->hide();
     }
     openedTables_.take(m.Store, m.Counters);
+    startHistory();
 }
 
 void ModifyProcedure::FreshForm() {
@@ -136,6 +138,7 @@ void ModifyProcedure::FreshForm() {
 }
 
 void ModifyProcedure::Form_Unload() {
+    history_.end();
     hideForm(app(), "UserFixForm");
     showForm(app(), "InitialLoad");
 }
@@ -169,6 +172,7 @@ void ModifyProcedure::ProcedureNameText_LostFocus() {
     if (!name.empty() && !made(isSTARMode() ? procedures::renameSTAR(tables(), onScreen(), name)
                                             : procedures::renameSID(tables(), onScreen(), name)))
         return;
+    stepName_ = "name the procedure " + name;
     if ((m.Store.SIDs[1].Name.empty() && m.EditMode == shell::EditMode::CreateSIDs) ||
         (m.Store.STARs[1].Name.empty() && m.EditMode == shell::EditMode::CreateSTARs))
         m.ProcedureStart = 1;

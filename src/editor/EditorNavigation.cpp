@@ -41,14 +41,9 @@ void ModifyProcedure::LoadWaypointList() {
         }
         ProcedureNameText.setText(first.Name);
         AptNameText.setVisible(true);
-        if (counters.STARRowCount != 0) {
-            for (int i = 0; i < first.Elements && store::STARTable::fits(start + i); ++i) {
-                const store::STARWaypoint& row = m.Store.STARs[start + i];
-                WaypointList.AddItem(row.Fix.empty() ? row.VOR : row.Fix);
-            }
-        } else {
+        fillWaypointList();
+        if (counters.STARRowCount == 0)
             ProcedureNameText.setEnabled(true);
-        }
         return;
     }
 
@@ -80,6 +75,22 @@ void ModifyProcedure::LoadWaypointList() {
             runwayBox(slot + 1).setVisible(true);
             runwayBox(slot + 1).setText("");
         }
+    }
+    fillWaypointList();
+}
+
+void ModifyProcedure::fillWaypointList() {
+    WaypointList.Clear();
+    const int start = m.ProcedureStart;
+    if (isSTARMode()) {
+        if (m.Counters.STARRowCount == 0)
+            return;
+        const int legs = m.Store.STARs.rowOrEmpty(start).Elements;
+        for (int i = 0; i < legs && store::STARTable::fits(start + i); ++i) {
+            const store::STARWaypoint& row = m.Store.STARs[start + i];
+            WaypointList.AddItem(row.Fix.empty() ? row.VOR : row.Fix);
+        }
+        return;
     }
     // A SID runs to its EndOfRunway row; an unnamed row stops a damaged one.
     for (int row = start; store::SIDTable::fits(row); ++row) {
@@ -154,6 +165,7 @@ void ModifyProcedure::NextProcedureCommand_Click() {
         mode = shell::EditMode::ModifySIDs;
     }
 
+    stepName_ = "keep procedure " + ProcedureNameText.text();
     if (!storeProcedureOnScreen())
         return;
     if (mode == shell::EditMode::ModifySTARs) {
@@ -216,6 +228,7 @@ void ModifyProcedure::AddAnotherProcedureCommand_Click() {
         return;
     }
     SavedICAO = AptNameText.text();
+    stepName_ = "add a procedure after " + ProcedureNameText.text();
 
     if (isSTARMode()) {
         if (anyRunwayRed()) {
@@ -266,6 +279,7 @@ void ModifyProcedure::DeleteProcedureCommand_Click() {
     const procedures::ProcedureAt at = onScreen();
     if (!made(star ? procedures::removeSTAR(tables(), at) : procedures::removeSID(tables(), at)))
         return;
+    stepName_ = "delete procedure " + ProcedureNameText.text();
     WaypointList.Clear();
     HideRw2to8();
     Alt1Text.setText("");

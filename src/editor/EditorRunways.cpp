@@ -150,6 +150,8 @@ void ModifyProcedure::markRunwayDefined(int box) {
 }
 
 void ModifyProcedure::showAgain(bool focusNavaidBox) {
+    // A feeder saved there is a step here.
+    stepName_ = "save the feeders of runway " + m.TransitionRunway;
     show();
     if (focusNavaidBox)
         AddNavText.setFocus();

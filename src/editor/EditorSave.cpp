@@ -133,7 +133,7 @@ void ModifyProcedure::SaveCommand_Click() {
     store::ProcedureCounters printedCounters = counters;
     const std::string text = store::PrintTheSidStarFile(*printed, printedCounters, header);
     if (const auto failure = procedures::saveAirportAndUserFixes(
-            target.file, text, app().programFolder() / reference::UserFixFileName,
+            target.file, text, app().folders().userData / reference::UserFixFileName,
             reference::formatUserFixes(userFixes), runtime::writeFileReplacing)) {
         MsgBox(procedures::saveFailureMessage(*failure), ui::Buttons::OK, ui::Icon::Critical);
         return;

@@ -19,6 +19,7 @@ void ModifyProcedure::DeleteWaypointCommand_Click() {
     if (!made(isSTARMode() ? procedures::removeSTARLeg(tables(), at, line)
                            : procedures::removeSIDLeg(tables(), at, line)))
         return;
+    stepName_ = "delete " + WaypointList.List(line);
     WaypointList.RemoveItem(line);
     ClearDataCommand_Click();
 }
@@ -42,8 +43,10 @@ void dump(const shell::Module1& m, const std::string& label) {
 void ModifyProcedure::MoveUp_Click() {
     dump(m, "BeforeUp");
     const int line = WaypointList.listIndex();
-    if (line > 0 && moveLegDown(line - 1))
+    if (line > 0 && moveLegDown(line - 1)) {
         WaypointList.setListIndex(line - 1);
+        stepName_ = "move " + WaypointList.List(line - 1) + " up";
+    }
     if (WaypointList.listIndex() >= 0)
         WaypointList_Click();
     dump(m, "AfterUp");
@@ -51,8 +54,10 @@ void ModifyProcedure::MoveUp_Click() {
 
 void ModifyProcedure::MoveDown_Click() {
     const int line = WaypointList.listIndex();
-    if (line >= 0 && line < WaypointList.ListCount() - 1 && moveLegDown(line))
+    if (line >= 0 && line < WaypointList.ListCount() - 1 && moveLegDown(line)) {
         WaypointList.setListIndex(line + 1);
+        stepName_ = "move " + WaypointList.List(line + 1) + " down";
+    }
     if (WaypointList.listIndex() >= 0)
         WaypointList_Click();
 }

@@ -92,6 +92,7 @@ void ModifyProcedure::AddWaypointCommand_Click() {
 
     fixPanel_.setEnabled(true);
     ClearDataCommand.setEnabled(true);
+    stepName_ = "add " + (fixName.empty() ? AddNavText.text() : fixName);
     if (!addLeg(newFix))
         return;
 
@@ -177,6 +178,8 @@ void ModifyProcedure::ModifyWaypointCommand_Click() {
                            : procedures::changeSIDLeg(tables(), onScreen(), line, change,
                                                       fix ? &*fix : nullptr)))
         return;
+    stepName_ = fix && fix->name != from ? "rename " + from + " to " + fix->name
+                                         : "change " + WaypointList.List(line);
     if (fix)
         for (int i = 0; i < WaypointList.ListCount(); ++i)
             if (WaypointList.List(i) == from)

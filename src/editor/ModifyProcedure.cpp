@@ -90,6 +90,12 @@ void ModifyProcedure::setDesignState() {
     DeleteProcedureCommand.setCaption("Delete This Procedure");
     SaveCommand.setCaption("Save All Procedures");
     OopsCommand.setCaption("No Changes Just Exit");
+    UndoCommand.setCaption("Undo");
+    UndoCommand.setShortcuts({"Ctrl+Z"});
+    UndoCommand.setEnabled(false);
+    RedoCommand.setCaption("Redo");
+    RedoCommand.setShortcuts({"Ctrl+Shift+Z", "Ctrl+Y"});
+    RedoCommand.setEnabled(false);
 }
 
 void ModifyProcedure::wireEvents() {
@@ -127,6 +133,8 @@ void ModifyProcedure::wireEvents() {
     DeleteProcedureCommand.Click = [this] { DeleteProcedureCommand_Click(); };
     SaveCommand.Click = [this] { SaveCommand_Click(); };
     OopsCommand.Click = [this] { OopsCommand_Click(); };
+    UndoCommand.Click = [this] { UndoCommand_Click(); };
+    RedoCommand.Click = [this] { RedoCommand_Click(); };
     mapPanel_.wire([this](int line) {
         if (line >= WaypointList.ListCount())
             return;

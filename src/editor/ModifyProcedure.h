@@ -1,5 +1,6 @@
 #pragma once
 
+#include "procedures/EditHistory.h"
 #include "procedures/ProcedureEdits.h"
 #include "procedures/TablesSnapshot.h"
 #include "shell/FixEntryPanel.h"
@@ -106,6 +107,8 @@ public:
     ui::CommandButton DeleteProcedureCommand{*this, "DeleteProcedureCommand"};
     ui::CommandButton SaveCommand{*this, "SaveCommand"};
     ui::CommandButton OopsCommand{*this, "OopsCommand"};
+    ui::CommandButton UndoCommand{*this, "UndoCommand"};
+    ui::CommandButton RedoCommand{*this, "RedoCommand"};
 
     // The map of the procedures beside the list.
     ui::MapView ProcedureMap{*this, "ProcedureMap"};
@@ -129,6 +132,8 @@ public:
     // --- Lifecycle and navigation ---
     void FreshForm();
     void LoadWaypointList();
+    // Lists the legs of the procedure at ProcedureStart.
+    void fillWaypointList();
     void NextProcedureCommand_Click();
     void AddAnotherProcedureCommand_Click();
     void DeleteProcedureCommand_Click();
@@ -136,10 +141,18 @@ public:
     // The tables differ from the snapshot taken at opening, or the name and
     // runway boxes from the procedure on screen.
     bool hasUnsavedChanges() const;
+    // The name and runway boxes show what the procedure on screen holds.
+    bool boxesMatchProcedure() const;
     void AptNameText_KeyPress(int& KeyAscii);
     void AptNameText_LostFocus();
     void ProcedureNameText_KeyPress(int& KeyAscii);
     void ProcedureNameText_LostFocus();
+
+    // --- Undo and redo (the history ends at a save and on leaving) ---
+    void UndoCommand_Click();
+    void RedoCommand_Click();
+    // The tables hold no edit the history has not recorded.
+    bool historyRecorded() const { return history_.recorded(); }
 
     // --- Save ---
     void SaveCommand_Click();
@@ -231,6 +244,10 @@ protected:
     bool Form_QueryUnload() override;
     // The map follows every edit and selection.
     void EventDone() override;
+    // Each user action that changed the tables is one step of undo, named
+    // by the command that made it; the view is what it began with.
+    void userEventBegins() override;
+    void userEventEnded() override;
 
     shell::Module1& m;
 
@@ -260,6 +277,36 @@ private:
     // Leaving without saving asks first when anything changed since this.
     procedures::TablesSnapshot openedTables_;
     bool mayDiscardChanges();
+
+    // What a step changes besides the tables, and what the screen showed.
+    struct StepValues {
+        std::int32_t fixCount = 0;
+        std::int16_t runwayCount = 0;
+        store::Flag fixesDefined = store::False;
+        store::ProcedureCounters counters;
+        bool operator==(const StepValues&) const = default;
+    };
+    struct StepView {
+        shell::EditMode mode = shell::EditMode::CreateSIDs;
+        std::int16_t procedureStart = 1;
+        std::int16_t currentSID = 1;
+        std::int16_t currentSTAR = 1;
+        std::string counter;
+        std::string name;
+        std::array<std::string, 8> runways;
+        std::array<ui::Color, 8> colours{};
+        std::array<bool, 8> shown{};
+        int listIndex = -1;
+    };
+    StepValues stepValues() const;
+    StepView stepView() const;
+    void startHistory();
+    void showStep(const StepValues& values, const StepView& view);
+    void showUndoButtons();
+    procedures::EditHistory<StepValues, StepView> history_{
+        {&m.Store.Fixes, &m.Store.Runways, &m.Store.SIDs, &m.Store.STARs, &m.Store.STARRunways}};
+    StepView stepBefore_;
+    std::string stepName_;
 };
 
 } // namespace editor

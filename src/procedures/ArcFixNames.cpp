@@ -46,8 +46,8 @@ store::FixRecord arcPointFix(const ArcCentre& centre, const ArcPoint& point) {
     const auto [lat, lon] =
         reference::GreatCircleDestination(centre.lat, centre.lon, static_cast<double>(point.radial),
                                           static_cast<double>(point.radius));
-    fix.HemLat = lat < 0 ? "S" : "N";
-    fix.HemLong = lon < 0 ? "W" : "E";
+    fix.HemLat = lat < 0 ? 'S' : 'N';
+    fix.HemLong = lon < 0 ? 'W' : 'E';
     coordinateTexts(lat, fix.LatDeg, fix.LatMin);
     coordinateTexts(lon, fix.LongDeg, fix.LongMin);
     return fix;

@@ -50,10 +50,10 @@ Outcome addWaypoint(FeederTables& t, const NewWaypoint& waypoint);
 
 struct WaypointChange {
     // The entry becomes this navaid.
-    std::optional<std::string> navaid;
+    std::optional<std::string> navaid{};
     // Changes to the entry's own fix.
-    std::optional<FixChanges> fix;
-    std::string alt;
+    std::optional<FixChanges> fix{};
+    std::string alt{};
 };
 Outcome modifyWaypoint(FeederTables& t, int entry, const WaypointChange& change);
 

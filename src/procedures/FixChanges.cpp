@@ -17,7 +17,7 @@ void settlePosition(store::FixRecord& fix) {
     } else if (hasLatLong(fix)) {
         for (std::string* part : {&fix.LatDeg, &fix.LatMin, &fix.LongDeg, &fix.LongMin})
             if (part->empty())
-                *part = "0";
+                *part = '0';
         fix.VORDist = 0;
         fix.Heading = 0;
     }

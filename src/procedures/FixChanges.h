@@ -10,9 +10,9 @@ namespace procedures {
 // What Modify changes of a fix: a box the user left as it was shown is
 // nullopt and keeps the stored value, even one the box could not show whole.
 struct FixChanges {
-    std::optional<std::string> name, typeOfID, vor, latDeg, latMin, longDeg, longMin;
-    std::optional<std::string> hemLat, hemLong;
-    std::optional<float> heading, distance;
+    std::optional<std::string> name{}, typeOfID{}, vor{}, latDeg{}, latMin{}, longDeg{}, longMin{};
+    std::optional<std::string> hemLat{}, hemLong{};
+    std::optional<float> heading{}, distance{};
 };
 
 // A position by latitude and longitude keeps no navaid, and its empty parts

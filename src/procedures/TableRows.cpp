@@ -31,7 +31,7 @@ Outcome checkRunways(const std::vector<std::string>& runways, int limit,
                        [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
         // "9" and "09" are one runway: the file names it with two digits.
         if (upper.size() == 1 || (upper.size() == 2 && upper[1] > '9'))
-            upper.insert(0, "0");
+            upper.insert(upper.begin(), '0');
         if (std::find(normalized.begin(), normalized.end(), upper) != normalized.end())
             return refused("Runway " + upper + " is given twice.", Field::Runway);
         normalized.push_back(std::move(upper));

@@ -5,9 +5,11 @@
 
 namespace reference {
 
-ReferenceTables loadReferenceFolder(const std::filesystem::path& folder) {
+ReferenceTables loadReferenceFolder(const std::filesystem::path& folder,
+                                    const std::filesystem::path& userFixFolder) {
     ReferenceTables tables;
-    if (const auto file = folder / UserFixFileName; runtime::fileExists(file))
+    const auto& fixFolder = userFixFolder.empty() ? folder : userFixFolder;
+    if (const auto file = fixFolder / UserFixFileName; runtime::fileExists(file))
         tables.userFixes = loadUserFixes(file);
     if (const auto file = folder / AirportFileName; runtime::fileExists(file))
         tables.airports = loadAirports(file);

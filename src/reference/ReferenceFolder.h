@@ -14,9 +14,12 @@ struct ReferenceTables {
     NavaidTable navaids;
 };
 
-// The three reference files of one folder, as start-up reads them: a missing
-// user-fix or airport file is an empty table, a missing navaid file is error
-// 53. Throws runtime::RuntimeError; nothing is returned half-read.
-ReferenceTables loadReferenceFolder(const std::filesystem::path& folder);
+// The three reference files, as start-up reads them: the navaid and airport
+// files of `folder`, the user-fix file of `userFixFolder` (the same folder
+// when empty). A missing user-fix or airport file is an empty table, a
+// missing navaid file is error 53. Throws runtime::RuntimeError; nothing is
+// returned half-read.
+ReferenceTables loadReferenceFolder(const std::filesystem::path& folder,
+                                    const std::filesystem::path& userFixFolder = {});
 
 } // namespace reference

@@ -50,8 +50,10 @@ std::string formatPrinted(double value, int digits) {
     std::string body;
     if (e >= digits || (e < 0 && (-e - 1) + k > digits)) {
         body = d.digits.substr(0, 1);
-        if (k > 1)
-            body += "." + d.digits.substr(1);
+        if (k > 1) {
+            body += '.';
+            body += d.digits.substr(1);
+        }
         const std::string exponent = std::to_string(std::abs(e));
         body += std::string(e < 0 ? "E-" : "E+") + (exponent.size() < 2 ? "0" : "") + exponent;
     } else if (e >= 0) {
@@ -63,7 +65,9 @@ std::string formatPrinted(double value, int digits) {
                    d.digits.substr(static_cast<std::size_t>(intDigits));
         }
     } else {
-        body = "." + std::string(static_cast<std::size_t>(-e - 1), '0') + d.digits;
+        body = '.';
+        body.append(static_cast<std::size_t>(-e - 1), '0');
+        body += d.digits;
     }
     return sign + body;
 }
@@ -94,7 +98,9 @@ std::string printedNumber(double value) {
 }
 
 std::string printedNumber(std::int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = value < 0 ? "" : " ";
+    text += std::to_string(value);
+    return text;
 }
 
 std::string bareNumber(double value) {

@@ -204,8 +204,13 @@ fs::path followLinks(fs::path path) {
 }
 
 // Temporary files of `file` are "." + its name + "." + digits + ".tmp".
+// Appended in place: GCC 12 warns wrongly of overlapping copies (-Wrestrict)
+// on "." + name at -O3.
 std::string tempPrefix(const fs::path& file) {
-    return "." + file.filename().string() + ".";
+    std::string prefix(1, '.');
+    prefix += file.filename().string();
+    prefix += '.';
+    return prefix;
 }
 
 #ifndef _WIN32

@@ -48,14 +48,14 @@ void FindFlyForm::Form_Load() {
         Frame1.setCaption("Find Fly II");
         Label1.setCaption("I could not find your Fly II. Please locate the program.   Click Done "
                           "after you've clicked on your Fly II folder.");
-        m.FlyFolder = ReadSimulatorFolder(app().programFolder());
+        m.FlyFolder = ReadSimulatorFolder(app().folders().settings);
         value = m.FlyFolder;
     } else {
         Frame1.setCaption("Find PIC Data");
         Label1.setCaption("I could not find your PIC data. Please locate the data.   Click Done "
                           "after you've clicked on PIC data folder.");
         otherFolder_ = runtime::trim(
-            ReadRegistryString(app().programFolder(),
+            ReadRegistryString(app().folders().settings,
                                "Microsoft\\Microsoft Games\\Flight Simulator", "7.0", "path", ""));
         value = otherFolder_;
     }
@@ -80,7 +80,7 @@ void FindFlyForm::Dir1_Click() {
 }
 
 void FindFlyForm::FindDoneCommand_Click() {
-    m.SettingsPath = app().programFolder() / LocatorSettingsName;
+    m.SettingsPath = app().folders().settings / LocatorSettingsName;
     try {
         runtime::LineWriter out;
         out.print(storedFolder(m.FlyFolder));

@@ -191,8 +191,8 @@ store::FixRecord FixEntryPanel::newFix() const {
     store::FixRecord fix;
     fix.TypeOfID = storedID(b_.id.text());
     if (anyFilled({&b_.latDeg, &b_.latMin, &b_.longDeg, &b_.longMin})) {
-        fix.HemLat = b_.north.value() ? "N" : "S";
-        fix.HemLong = b_.east.value() ? "E" : "W";
+        fix.HemLat = b_.north.value() ? 'N' : 'S';
+        fix.HemLong = b_.east.value() ? 'E' : 'W';
         fix.LatDeg = b_.latDeg.text();
         fix.LatMin = b_.latMin.text();
         fix.LongDeg = b_.longDeg.text();
@@ -231,9 +231,9 @@ procedures::FixChanges FixEntryPanel::changes() const {
         c.distance = number(*distance);
     // Hemispheres count with the coordinates they belong to.
     if (b_.north.value() != shownNorth_ || c.latDeg || c.latMin || c.longDeg || c.longMin)
-        c.hemLat = b_.north.value() ? "N" : "S";
+        c.hemLat = std::string(1, b_.north.value() ? 'N' : 'S');
     if (b_.east.value() != shownEast_ || c.latDeg || c.latMin || c.longDeg || c.longMin)
-        c.hemLong = b_.east.value() ? "E" : "W";
+        c.hemLong = std::string(1, b_.east.value() ? 'E' : 'W');
     return c;
 }
 

@@ -3,6 +3,7 @@
 #include "reference/NavaidTable.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/TextFiles.h"
+#include "shell/ProgramFolders.h"
 #include "shell/Registry.h"
 #include "shell/Settings.h"
 
@@ -34,9 +35,9 @@ std::string unreadableFile(const runtime::RuntimeError& e) {
            ").\r\nThis program can not run without its data files and must now terminate.";
 }
 
-std::string navaidFileMissing(const std::filesystem::path& programFolder) {
+std::string navaidFileMissing(const std::filesystem::path& referenceFolder) {
     return "I could not find the navaid file " +
-           (programFolder / reference::NavaidFileName).string() +
+           (referenceFolder / reference::NavaidFileName).string() +
            ".\r\nThis program can not run without the data files and must now terminate.";
 }
 
@@ -66,19 +67,39 @@ InitialLoad::InitialLoad(ui::App& app, Module1& module) : ui::Form(app, "Initial
     };
 }
 
+void InitialLoad::startWith(const std::filesystem::path& folderOrFile, bool stars) {
+    std::error_code ec;
+    startFolder_.clear();
+    startFile_.clear();
+    if (std::filesystem::is_directory(folderOrFile, ec))
+        startFolder_ = folderOrFile.string();
+    else
+        startFile_ = folderOrFile;
+    startStars_ = stars;
+}
+
 void InitialLoad::Form_Load() {
     hide();
     m.StepAngle = defaultStepAngle();
+    try {
+        placeUserFiles(app().folders());
+    } catch (const runtime::RuntimeError& e) {
+        failStartUp(e, Phase::Settings);
+        return;
+    }
     // A short settings file is completed once and read again.
     for (bool completed = false;;) {
         Phase phase = Phase::Settings;
         try {
             m.Store.FixCount = 0;
-            m.SettingsPath = app().programFolder() / SettingsFileName;
+            m.SettingsPath = app().folders().settings / SettingsFileName;
             readSettings();
+            if (!startFolder_.empty())
+                m.FlyFolder = startFolder_;
             show();
             phase = Phase::ReferenceFiles;
-            loadReferenceFiles(m, app().programFolder());
+            loadReferenceFiles(m, app().folders());
+            openStartFile();
             return;
         } catch (const runtime::RuntimeError& e) {
             if (phase == Phase::Settings && e.number() == runtime::InputPastEndOfFile &&
@@ -109,11 +130,26 @@ void InitialLoad::readSettings() {
     m.StepAngle = reader.readLine();
 }
 
+void InitialLoad::openStartFile() {
+    if (startFile_.empty())
+        return;
+    m.DataFolder = startFile_.parent_path();
+    m.AirportFileName = startFile_.filename().string();
+    m.EditMode = startStars_ ? EditMode::ModifySTARs : EditMode::ModifySIDs;
+    startFile_.clear();
+    app().show("ModifyProcedure");
+    if (m.BackToMenu) {
+        app().unload("ModifyProcedure");
+        show();
+    }
+}
+
 void InitialLoad::recoverMissingSettings() {
-    m.FlyFolder = ReadSimulatorFolder(app().programFolder());
+    m.FlyFolder =
+        startFolder_.empty() ? ReadSimulatorFolder(app().folders().settings) : startFolder_;
     if (m.FlyFolder.empty()) {
         hide();
-        m.LocatorMode = "F";
+        m.LocatorMode = 'F';
         app().show("FindFlyForm");
         return;
     }
@@ -122,7 +158,7 @@ void InitialLoad::recoverMissingSettings() {
     // file that cannot be read ends the program before anything is written.
     loadReferenceFilesOrEnd(*this, m);
     m.AuthorName.clear();
-    m.SettingsPath = app().programFolder() / SettingsFileName;
+    m.SettingsPath = app().folders().settings / SettingsFileName;
     try {
         writeSettings(m.SettingsPath, storedFolder(m.FlyFolder), m.AuthorName, m.StepAngle, 1);
     } catch (const runtime::RuntimeError& e) {
@@ -134,7 +170,7 @@ void InitialLoad::recoverMissingSettings() {
 
 void InitialLoad::failStartUp(const runtime::RuntimeError& e, Phase phase) {
     if (phase == Phase::ReferenceFiles && e.number() == runtime::FileNotFound)
-        endWithMessage(*this, navaidFileMissing(app().programFolder()));
+        endWithMessage(*this, navaidFileMissing(app().folders().reference));
     if (e.number() == runtime::PathNotFound) {
         endWithMessage(*this, "I could not find the PMDG 777 folder.\r\nPlease insure 777 files "
                               "are loaded.\r\nThis program can not convert without the data "
@@ -147,10 +183,10 @@ void InitialLoad::failStartUp(const runtime::RuntimeError& e, Phase phase) {
 
 void loadReferenceFilesOrEnd(ui::Form& form, Module1& m) {
     try {
-        loadReferenceFiles(m, form.app().programFolder());
+        loadReferenceFiles(m, form.app().folders());
     } catch (const runtime::RuntimeError& e) {
         if (e.number() == runtime::FileNotFound)
-            endWithMessage(form, navaidFileMissing(form.app().programFolder()));
+            endWithMessage(form, navaidFileMissing(form.app().folders().reference));
         if (!e.file().empty())
             endWithMessage(form, unreadableFile(e));
         endWithMessage(form, unexpectedError(e.number()));

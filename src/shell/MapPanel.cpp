@@ -80,7 +80,7 @@ void MapPanel::variationEntered() {
         c_.variation.selectAll();
         return;
     }
-    const auto file = c_.map.app().programFolder() / VariationFile;
+    const auto file = c_.map.app().folders().settings / VariationFile;
     auto all = m_.MapVariations;
     all[icao_] = east;
     try {
@@ -100,7 +100,7 @@ void MapPanel::refresh(const std::string& icao, const map::MapTables& tables,
             m_.MapVariationsRead = true;
             try {
                 m_.MapVariations = readVariations(
-                    runtime::readWholeFile(c_.map.app().programFolder() / VariationFile));
+                    runtime::readWholeFile(c_.map.app().folders().settings / VariationFile));
             } catch (const std::exception&) {
                 // None kept yet.
             }
@@ -108,24 +108,29 @@ void MapPanel::refresh(const std::string& icao, const map::MapTables& tables,
         const auto it = m_.MapVariations.find(icao);
         c_.variation.setText(it == m_.MapVariations.end() ? "" : runtime::bareNumber(it->second));
     }
-    map::MapRequest request;
-    request.tables = tables;
-    request.airport = checks::findAirport(m_.AirportTable, icao);
-    request.focus = focus;
     const auto variation = m_.MapVariations.find(icao);
-    request.variation = variation == m_.MapVariations.end() ? 0 : variation->second;
-    if (request.airport) {
-        auto cached = nearby_.find(icao);
-        if (cached == nearby_.end())
-            cached =
-                nearby_.emplace(icao, map::nearbyNavaids(m_.NavaidTable, *request.airport)).first;
-        request.nearby = &cached->second;
-    }
-    map::Drawing drawing = map::buildMap(request);
-    drawing.variationCaption =
-        map::variationCaption(request.variation, variation != m_.MapVariations.end());
-    c_.caption.setCaption(drawing.variationCaption);
-    c_.map.setDrawing(std::move(drawing));
+    const bool set = variation != m_.MapVariations.end();
+    const double east = set ? variation->second : 0;
+    c_.caption.setCaption(map::variationCaption(east, set));
+    // Drawn when the map is painted (or a test asks), from the tables as
+    // they are then.
+    c_.map.setSource([this, icao, tables, focus, east, set] {
+        map::MapRequest request;
+        request.tables = tables;
+        request.airport = checks::findAirport(m_.AirportTable, icao);
+        request.focus = focus;
+        request.variation = east;
+        if (request.airport) {
+            auto cached = nearby_.find(icao);
+            if (cached == nearby_.end())
+                cached = nearby_.emplace(icao, map::nearbyNavaids(m_.NavaidTable, *request.airport))
+                             .first;
+            request.nearby = &cached->second;
+        }
+        map::Drawing drawing = map::buildMap(request);
+        drawing.variationCaption = map::variationCaption(east, set);
+        return drawing;
+    });
 }
 
 } // namespace shell

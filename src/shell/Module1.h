@@ -66,7 +66,7 @@ struct Module1 {
     // Row of WorkRunways inserted last by a waypoint or arc point.
     std::int16_t LastInsertedRow = 0;
 
-    // Where Move Up writes its table dumps: the program folder when the
+    // Where Move Up writes its table dumps: the user's data folder when the
     // user asked for them (--debug-dumps), else empty and nothing is written.
     // Never the data folder, whose every .txt the airport list offers.
     std::filesystem::path DumpFolder;

@@ -34,10 +34,10 @@ void writeSettings(const std::filesystem::path& file, const std::string& folder,
     out.saveTo(file);
 }
 
-void loadReferenceFiles(Module1& m, const std::filesystem::path& programFolder) {
+void loadReferenceFiles(Module1& m, const ui::Folders& folders) {
     // Read in full before any table changes, so a file that fails half-way
     // never leaves a partial table behind to be saved later.
-    auto tables = reference::loadReferenceFolder(programFolder);
+    auto tables = reference::loadReferenceFolder(folders.reference, folders.userData);
     m.UserFixTable = std::move(tables.userFixes);
     m.AirportTable = std::move(tables.airports);
     m.NavaidTable = std::move(tables.navaids);

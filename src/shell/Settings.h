@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Module1.h"
+#include "ui/Folders.h"
 
 #include <filesystem>
 #include <string>
@@ -27,8 +28,9 @@ void writeSettings(const std::filesystem::path& file, const std::string& folder,
                    const std::string& author, const std::string& stepAngle,
                    int emptyLinesAfter = 0);
 
-// Loads UserFixes.txt and AllFlyAirports.txt when they exist, and
-// AllFlyNavaids.txt, from the program folder. Throws runtime::RuntimeError.
-void loadReferenceFiles(Module1& m, const std::filesystem::path& programFolder);
+// Loads UserFixes.txt (from the user's data folder) and AllFlyAirports.txt
+// when they exist, and AllFlyNavaids.txt (both from the reference folder).
+// Throws runtime::RuntimeError.
+void loadReferenceFiles(Module1& m, const ui::Folders& folders);
 
 } // namespace shell

@@ -41,6 +41,8 @@ struct ProcedureCounters {
     std::int16_t STARCount = 0;
     std::int16_t STARNumber = 0;
     std::int16_t STARRunwaySlot = 0;
+
+    bool operator==(const ProcedureCounters&) const = default;
 };
 
 // Empties STARs, STARRunways, SIDs, Fixes and Runways; counters stay.

@@ -16,8 +16,9 @@ public:
 
     // The working tables and the feeder on screen, for an edit.
     virtual procedures::FeederTables feederTables() = 0;
-    // Shows the feeder on screen again after an edit changed it.
-    virtual void feederChanged() = 0;
+    // Shows the feeder on screen again after an edit changed it; the edit
+    // is one step of undo, named `step`.
+    virtual void feederChanged(const std::string& step) = 0;
     // `form` works on the working tables: it closes when the editor does.
     virtual void closeWithEditor(ui::Form& form) = 0;
 };

@@ -40,10 +40,14 @@ void RunwayForm::Form_Load() {
     openedRunwayCount_ = m.WorkRunwayCount;
     openedFixes_ = m.WorkFixes;
     openedFixCount_ = m.WorkFixCount;
+    history_.start(stepValues());
+    stepBefore_ = stepView();
+    showUndoButtons();
 }
 
 void RunwayForm::Form_Unload() {
     closeDependents();
+    history_.end();
     if (leaving_)
         return;
     // Closing the window is "No Changes Just Exit".
@@ -94,10 +98,12 @@ void RunwayForm::AddFeederProcedureCommand_Click() {
 void RunwayForm::DeleteFeederCommand_Click() {
     if (RWWaypointList.ListCount() == 0)
         return;
+    const int number = FeederNumber;
     procedures::FeederTables tables = feederTables();
     procedures::removeFeeder(tables);
     ClearRWLatLongs();
     showFirstFeeder();
+    stepName_ = "delete feeder " + std::to_string(number);
 }
 
 void RunwayForm::showFirstFeeder() {

@@ -63,6 +63,12 @@ void RunwayForm::setDesignState() {
     ViewNextFeederCommand.setCaption("View Next Feeder");
     RWSaveCommand.setCaption("Save Rw   Feeder");
     RWOopsCommand.setCaption("No Changes Just Exit");
+    RWUndoCommand.setCaption("Undo");
+    RWUndoCommand.setShortcuts({"Ctrl+Z"});
+    RWUndoCommand.setEnabled(false);
+    RWRedoCommand.setCaption("Redo");
+    RWRedoCommand.setShortcuts({"Ctrl+Shift+Z", "Ctrl+Y"});
+    RWRedoCommand.setEnabled(false);
 
     setTabOrder({&RWAddNavText, &RWAlt1Text, &RWFixNameText, &RwFixIDText, &RWDDMLatText,
                  &RWDMMLatText, &RWNLatOption, &RWSLatOption, &RWDDMLongText, &RWDMMLongText,
@@ -93,6 +99,8 @@ void RunwayForm::wireEvents() {
     ViewNextFeederCommand.Click = [this] { ViewNextFeederCommand_Click(); };
     RWSaveCommand.Click = [this] { RWSaveCommand_Click(); };
     RWOopsCommand.Click = [this] { RWOopsCommand_Click(); };
+    RWUndoCommand.Click = [this] { RWUndoCommand_Click(); };
+    RWRedoCommand.Click = [this] { RWRedoCommand_Click(); };
     mapPanel_.wire([this](int line) {
         if (line >= RWWaypointList.ListCount())
             return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "procedures/EditHistory.h"
 #include "shell/FixEntryPanel.h"
 #include "shell/MapPanel.h"
 #include "shell/Module1.h"
@@ -81,6 +82,8 @@ public:
     ui::CommandButton ViewNextFeederCommand{*this, "ViewNextFeederCommand"};
     ui::CommandButton RWSaveCommand{*this, "RWSaveCommand"};
     ui::CommandButton RWOopsCommand{*this, "RWOopsCommand"};
+    ui::CommandButton RWUndoCommand{*this, "RWUndoCommand"};
+    ui::CommandButton RWRedoCommand{*this, "RWRedoCommand"};
 
     // Screen state (FeederStart and LastInsertedRow live in Module1).
     std::int16_t FeederNumber = 1;
@@ -95,6 +98,12 @@ public:
     void RWSaveCommand_Click();
     void RWOopsCommand_Click();
     void AddArcCommand_Click();
+
+    // --- Undo and redo (the history ends at a save and on leaving) ---
+    void RWUndoCommand_Click();
+    void RWRedoCommand_Click();
+    // The working tables hold no edit the history has not recorded.
+    bool historyRecorded() const { return history_.recorded(); }
 
     // --- Waypoint commands ---
     void AddRWWaypointCommand_Click();
@@ -117,7 +126,7 @@ public:
 
     // --- For the arc generator ---
     procedures::FeederTables feederTables() override;
-    void feederChanged() override { listFeeder(); }
+    void feederChanged(const std::string& step) override;
     void closeWithEditor(ui::Form& form) override;
 
 protected:
@@ -161,6 +170,35 @@ private:
     // Names given to fixes through Modify, in order, for the save.
     procedures::FixRenames renames_;
     shell::MapPanel mapPanel_{{FeederMap, RWVariationText, RWVariationLabel}, m};
+
+    // What a step changes besides the tables, and what the screen showed.
+    struct StepValues {
+        std::int32_t fixCount = 0;
+        std::int16_t rowCount = 0;
+        std::int16_t lastInserted = 0;
+        std::int16_t arcCounter = 0;
+        procedures::FixRenames renames;
+        bool operator==(const StepValues&) const = default;
+    };
+    struct StepView {
+        std::int16_t feederStart = 0;
+        std::int16_t feederNumber = 1;
+        std::int16_t feederTotal = 1;
+        int listIndex = -1;
+    };
+    StepValues stepValues() const;
+    StepView stepView() const;
+    // Each user action that changed the working tables is one step, named
+    // by the command that made it; the view is what it began with.
+    void userEventBegins() override { stepBefore_ = stepView(); }
+    void userEventEnded() override;
+    StepView stepBefore_;
+    std::string stepName_;
+    void showStep(const StepValues& values, const StepView& view);
+    void showUndoButtons();
+    // The list text of entry `entry` of the feeder on screen.
+    std::string entryName(int entry) const;
+    procedures::EditHistory<StepValues, StepView> history_{{&m.WorkFixes, &m.WorkRunways}};
     shell::FixEntryPanel fixPanel_{{RWFixNameText, RwFixIDText, RWDDMLatText, RWDMMLatText,
                                     RWNLatOption, RWSLatOption, RWDDMLongText, RWDMMLongText,
                                     RWELongOption, RWWLongOption, RWVORFIXText, RWHeadingText,

@@ -45,6 +45,7 @@ void RunwayForm::AddRWWaypointCommand_Click() {
     RWAddNavText.setText("");
     RWAlt1Text.setText("");
     RWAddNavText.setFocus();
+    stepName_ = "add " + (waypoint.navaid.empty() ? waypoint.fix : waypoint.navaid);
 }
 
 void RunwayForm::ModifyRWWaypointCommand_Click() {
@@ -63,6 +64,7 @@ void RunwayForm::ModifyRWWaypointCommand_Click() {
     } else if (!RWAddNavText.text().empty()) {
         change.navaid = RWAddNavText.text();
     }
+    const std::string name = entryName(entry);
     procedures::FeederTables tables = feederTables();
     if (procedures::Outcome refusal = procedures::modifyWaypoint(tables, entry, change)) {
         refuse(*refusal);
@@ -73,6 +75,7 @@ void RunwayForm::ModifyRWWaypointCommand_Click() {
         if (RWWaypointList.List(k) != text)
             RWWaypointList.setList(k, text);
     }
+    stepName_ = "change " + name;
 }
 
 void RunwayForm::DeleteRWWaypointCommand_Click() {
@@ -81,6 +84,7 @@ void RunwayForm::DeleteRWWaypointCommand_Click() {
         MsgBox("There is no waypoint selected.");
         return;
     }
+    const std::string name = entryName(entry);
     ClearRWDataCommand_Click();
     procedures::FeederTables tables = feederTables();
     const bool last = tables.entries() == 1;
@@ -89,6 +93,7 @@ void RunwayForm::DeleteRWWaypointCommand_Click() {
         showFirstFeeder();
     else
         listFeeder();
+    stepName_ = "delete " + name;
 }
 
 void RunwayForm::RWMoveUp_Click() {
@@ -96,9 +101,11 @@ void RunwayForm::RWMoveUp_Click() {
     procedures::FeederTables tables = feederTables();
     if (i < 0 || procedures::moveWaypoint(tables, i, -1))
         return;
+    const std::string name = entryName(i);
     listFeeder();
     RWWaypointList.setListIndex(i - 1);
     RWWaypointList_Click();
+    stepName_ = "move " + name + " up";
 }
 
 void RunwayForm::RWMoveDown_Click() {
@@ -106,9 +113,11 @@ void RunwayForm::RWMoveDown_Click() {
     procedures::FeederTables tables = feederTables();
     if (i < 0 || procedures::moveWaypoint(tables, i, 1))
         return;
+    const std::string name = entryName(i);
     listFeeder();
     RWWaypointList.setListIndex(i + 1);
     RWWaypointList_Click();
+    stepName_ = "move " + name + " down";
 }
 
 void RunwayForm::RWWaypointList_Click() {

@@ -76,8 +76,13 @@ void App::dispatch(const std::function<void()>& event) {
     };
     try {
         Depth guard(depth_);
+        const bool outermost = depth_ == 1;
+        if (outermost)
+            eachLoadedForm(&Form::userEventBegins);
         event();
-        if (depth_ == 1)
+        if (outermost && !ended_)
+            eachLoadedForm(&Form::userEventEnded);
+        if (outermost)
             for (Form* f : forms_)
                 if (f->visible_ && !ended_)
                     f->EventDone();
@@ -91,6 +96,13 @@ void App::dispatch(const std::function<void()>& event) {
         onUnhandledError(std::current_exception());
         endProgram();
     }
+}
+
+void App::eachLoadedForm(void (Form::*hook)()) {
+    const std::vector<Form*> forms = forms_;
+    for (Form* f : forms)
+        if (f->isLoaded())
+            (f->*hook)();
 }
 
 void App::endProgram() {

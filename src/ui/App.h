@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Folders.h"
 #include "ui/Form.h"
 #include "ui/Messages.h"
 
@@ -21,7 +22,7 @@ class ListControl;
 class TextBox;
 
 // The application object: owns one instance of each screen, holds the
-// focus, the message port, the clock and the program folder, and is the
+// focus, the message port, the clock and the folders, and is the
 // event boundary every user action passes through.
 class App {
 public:
@@ -63,13 +64,20 @@ public:
     // Today's date as the "Generated" line prints it.
     std::string today() const;
     void setClock(std::function<std::string()> clock) { clock_ = std::move(clock); }
-    const std::filesystem::path& programFolder() const { return programFolder_; }
-    void setProgramFolder(std::filesystem::path folder) { programFolder_ = std::move(folder); }
+    const std::filesystem::path& programFolder() const { return folders_.program; }
+    // Keeps every file in one folder, as a portable program does.
+    void setProgramFolder(const std::filesystem::path& folder) {
+        folders_ = Folders::portable(folder);
+    }
+    const Folders& folders() const { return folders_; }
+    void setFolders(Folders folders) { folders_ = std::move(folders); }
     int screenWidth() const { return screenWidth_; }
     int screenHeight() const { return screenHeight_; }
     void setScreenSize(int width, int height);
 
-    // The event boundary: runs one event. ProgramEnd ends the program
+    // The event boundary: runs one event. Around the outermost one, every
+    // loaded form hears that it begins and that it ended (not when the
+    // program ended in it). ProgramEnd ends the program
     // (every form hidden, onEnded called). Any other exception goes to
     // onUnhandledError, or is rethrown when there is none. After the end
     // nothing runs.
@@ -103,6 +111,10 @@ public:
     void userTab(bool forward = true);
     // Picking a drive in a drive list.
     void userChangeDrive(DriveListBox& drives, const std::string& drive);
+    // Keys pressed in `form` (see CommandButton::shortcuts): a click on the
+    // button they name, with the focus moving there first (rule 4). False
+    // when no button of the form has them.
+    bool userShortcut(Form& form, std::string_view keys);
     // The window's close box: unloads the screen.
     void userClose(Form& form);
 
@@ -118,6 +130,7 @@ private:
     void dropFocus(const Control& control);
     void dropFocus(const Form& form);
     void endProgram();
+    void eachLoadedForm(void (Form::*hook)());
 
     Messages* messages_;
     std::vector<std::unique_ptr<Form>> owned_;
@@ -127,7 +140,7 @@ private:
     int depth_ = 0;
     bool ended_ = false;
     std::function<std::string()> clock_;
-    std::filesystem::path programFolder_;
+    Folders folders_;
     int screenWidth_ = 1024;
     int screenHeight_ = 768;
 };

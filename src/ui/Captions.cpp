@@ -7,6 +7,7 @@
 #include "ui/OptionButton.h"
 
 #include <string_view>
+#include <utility>
 
 namespace ui {
 
@@ -30,6 +31,36 @@ void Captioned::restoreDesign() {
 void CommandButton::clickedByUser() {
     if (Click)
         Click();
+}
+
+void CommandButton::setToolTip(std::string text) {
+    if (toolTip_ == text)
+        return;
+    toolTip_ = std::move(text);
+    changed(Property::ToolTip);
+}
+
+void CommandButton::setShortcuts(std::vector<std::string> keys) {
+    shortcuts_ = std::move(keys);
+}
+
+void CommandButton::saveDesign() {
+    Captioned::saveDesign();
+    designToolTip_ = toolTip_;
+}
+
+void CommandButton::restoreDesign() {
+    Captioned::restoreDesign();
+    setToolTip(designToolTip_);
+}
+
+CommandButton* buttonForShortcut(const Form& form, std::string_view keys) {
+    for (Control* control : form.controls())
+        if (auto* button = dynamic_cast<CommandButton*>(control))
+            for (const std::string& shortcut : button->shortcuts())
+                if (shortcut == keys)
+                    return button;
+    return nullptr;
 }
 
 bool OptionButton::sameGroup(const Control& other) const {

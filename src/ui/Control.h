@@ -26,6 +26,7 @@ enum class Property {
     Pattern,
     Drive,
     Drawing,
+    ToolTip,
 };
 
 using Event = std::function<void()>;

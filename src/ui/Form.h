@@ -83,6 +83,10 @@ protected:
     virtual void EventDone() {}
     // Runs first when the user closes the window; false keeps it open.
     virtual bool Form_QueryUnload() { return true; }
+    // Around each event from the user (App::dispatch), for a loaded form:
+    // what one user action changed can be taken as one piece.
+    virtual void userEventBegins() {}
+    virtual void userEventEnded() {}
 
 private:
     friend class Control;

@@ -1,6 +1,7 @@
 // What a person does with mouse and keyboard, as App turns it into focus
 // moves and events (rules 3 and 4).
 #include "ui/App.h"
+#include "ui/CommandButton.h"
 #include "ui/DriveListBox.h"
 #include "ui/ListControl.h"
 #include "ui/TextBox.h"
@@ -106,6 +107,14 @@ void App::userTab(bool forward) {
             }
         }
     });
+}
+
+bool App::userShortcut(Form& form, std::string_view keys) {
+    CommandButton* button = buttonForShortcut(form, keys);
+    if (button == nullptr)
+        return false;
+    userClick(*button);
+    return true;
 }
 
 void App::userChangeDrive(DriveListBox& drives, const std::string& drive) {

@@ -249,6 +249,19 @@ TEST(CheckCommand, ReferenceCountsAndUsageErrors) {
         EXPECT_NE(help.str().find(std::string(c.name)), std::string::npos) << c.name;
 }
 
+// Installed, the tool has no reference files beside it and reads the shared ones.
+TEST(CheckCommand, InstalledToolDefaultsToTheSharedReferenceFiles) {
+    const fs::path prefix = freshFolder("installed");
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "share/vextrel");
+    runtime::writeFileReplacing(prefix / "share/vextrel/AllFlyNavaids.txt", "");
+    check::Options options;
+    std::string error;
+    ASSERT_TRUE(check::parseArguments({"a.txt"}, prefix / "bin", "", options, error));
+    EXPECT_EQ(options.referenceFolder, prefix / "share/vextrel");
+    EXPECT_EQ(options.airportsFile, prefix / "share/vextrel/AllFlyAirports.txt");
+}
+
 TEST(CheckCommand, MissingFileIsReportedNotFatal) {
     const CheckRun r = run({"/nonexistent-folder/KXYZ.txt"});
     EXPECT_EQ(r.status, 1);

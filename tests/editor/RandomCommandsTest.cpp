@@ -1,8 +1,13 @@
 // Any command in any mode, in a seeded random order: after every one the
-// procedure tables keep their layout.
+// procedure tables keep their layout, and every step is undone and redone.
 #include "EditorScreen.h"
 #include "Invariant.h"
 #include "support/RandomUser.h"
+#include "support/TableDifference.h"
+#include "store/AirportReader.h"
+#include "store/AirportWriter.h"
+
+#include <memory>
 
 namespace editortest {
 namespace {
@@ -28,6 +33,58 @@ protected:
             std::filesystem::remove(saved);
             openCreate(mode);
         }
+        opened = std::make_unique<store::ProcedureStore>(m->Store);
+        openedCounters = m->Counters;
+    }
+
+    void undo() {
+        t.app.dispatch([this] { ed->UndoCommand_Click(); });
+    }
+
+    void redo() {
+        t.app.dispatch([this] { ed->RedoCommand_Click(); });
+    }
+
+    // Undone to the start, the tables are those opened (read from the file);
+    // redone to the end, those before undoing. A save refused after undoing
+    // leaves steps to redo: they are redone first.
+    void undoAndRedoEverything() {
+        while (ed->RedoCommand.enabled())
+            redo();
+        const auto before = std::make_unique<store::ProcedureStore>(m->Store);
+        const store::ProcedureCounters counters = m->Counters;
+        while (ed->UndoCommand.enabled())
+            undo();
+        ASSERT_EQ(tablecheck::tableDifference(m->Store, *opened), "") << r.lastCommands();
+        ASSERT_TRUE(m->Counters == openedCounters && m->Store.FixCount == opened->FixCount)
+            << r.lastCommands();
+        while (ed->RedoCommand.enabled())
+            redo();
+        ASSERT_EQ(tablecheck::tableDifference(m->Store, *before), "") << r.lastCommands();
+        ASSERT_TRUE(m->Counters == counters && m->Store.FixCount == before->FixCount);
+    }
+
+    // A few steps undone, then saved: the file reads back to the tables shown.
+    void undoSomeAndSave() {
+        r.click(ed->ClearDataCommand);
+        const int steps = r.below(4);
+        r.log << "undo " << steps << "\n";
+        for (int i = 0; i < steps; ++i)
+            undo();
+        const auto shown = std::make_unique<store::ProcedureStore>(m->Store);
+        store::ProcedureCounters counters = m->Counters;
+        const bool boxesStored = ed->boxesMatchProcedure();
+        r.click(ed->SaveCommand);
+        if (ed->isLoaded() || !boxesStored)
+            return;
+        const auto fromFile = std::make_unique<store::ProcedureStore>();
+        const auto fromShown = std::make_unique<store::ProcedureStore>();
+        store::ProcedureCounters read;
+        ASSERT_TRUE(
+            store::LoadDataFromFile(m->DataFolder / (ed->SavedICAO + ".txt"), *fromFile, read).ok);
+        const std::string text = store::PrintTheSidStarFile(*shown, counters, {"KSEA", "", "", ""});
+        ASSERT_TRUE(store::LoadData(text, *fromShown, read).ok);
+        ASSERT_EQ(tablecheck::tableDifference(*fromFile, *fromShown), "") << r.lastCommands();
     }
     std::string altitude() { return std::to_string(1000 * (1 + r.below(9))); }
 
@@ -109,7 +166,7 @@ protected:
             break;
         case 15:
             if (r.below(4) == 0)
-                r.click(ed->SaveCommand);
+                undoSomeAndSave();
             break;
         case 16:
             if (r.below(10) == 0)
@@ -120,13 +177,21 @@ protected:
 
     support::RandomUser r{GetParam(), user};
     int fixNumber = 0;
+    std::unique_ptr<store::ProcedureStore> opened;
+    store::ProcedureCounters openedCounters;
 };
 
-TEST_P(RandomCommands, KeepTheTableLayout) {
+TEST_P(RandomCommands, KeepTheTableLayoutAndUndoEveryStep) {
     open();
     const int steps = support::randomSteps(1000);
     for (int i = 0; i < steps; ++i) {
         step();
+        if (ed->isLoaded()) {
+            ASSERT_TRUE(ed->historyRecorded()) << r.lastCommands();
+            if (r.below(40) == 0) {
+                ASSERT_NO_FATAL_FAILURE(undoAndRedoEverything());
+            }
+        }
         const std::string why = checkInvariant(*m);
         ASSERT_EQ(why, "") << "after step " << i << " in mode " << static_cast<int>(m->EditMode)
                            << ", commands:\n"

@@ -59,8 +59,9 @@ TEST_P(Refusals, ShowTheMessageAndChangeNothing) {
     r.command(*this);
     t.messages.verify();
 
-    if (r.focus)
+    if (r.focus) {
         EXPECT_EQ(focus(), &(ed->*r.focus));
+    }
     EXPECT_EQ(this->procedures(), procedures);
     EXPECT_EQ(this->files(), files);
     EXPECT_EQ(checkLayout(*m), "");

@@ -35,8 +35,9 @@ TEST_F(EditorSave, AnUnchangedAirportIsWrittenBackByteForByteToItsOwnFile) {
                               "warning: STAR OLM4 uses runway 16C, which has no transition");
         user.click(ed->SaveCommand);
         EXPECT_EQ(runtime::readWholeFile(m->DataFolder / (opened + ".txt")), sampleKSEA());
-        if (opened != "KSEA")
+        if (opened != "KSEA") {
             EXPECT_EQ(runtime::readWholeFile(airportFile()), "the real KSEA");
+        }
         EXPECT_FALSE(ed->isLoaded());
         EXPECT_TRUE(menu->visible());
         // The airport's fixes were merged into the user fixes written.
@@ -111,7 +112,7 @@ TEST_P(SaveFailing, NamesTheFileKeepsTheEditsAndSavesOnceMended) {
     const store::STARWaypoint added = m->Store.STARs[3];
     expectCritical(AddSIDs, ui::answers::No);
     t.messages.expect("The procedures were not saved.\r\n" +
-                          (t.programFolder.path() / c.failedFile).string() +
+                          (t.programFolder.path() / c.failedFile).make_preferred().string() +
                           " could not be written: " + c.reason +
                           ".\r\nThe airport file and the user fixes were left as they "
                           "were.\r\nYour changes are still here: remove the cause and save again.",

@@ -50,7 +50,7 @@ TEST_F(ShellTest, DISABLED_StartUpTakesTheSimulatorFolderFromTheRegistry) {
     EXPECT_FALSE(locator->visible());
     EXPECT_TRUE(name->visible());
     EXPECT_EQ(m->FlyFolder, expected);
-    EXPECT_EQ(fileText("Vextrel.INI"), std::string(expected) + "\r\n\r\n 10 \r\n\r\n");
+    EXPECT_EQ(fileText("Vextrel.INI"), shell::storedFolder(expected) + "\r\n\r\n 10 \r\n\r\n");
 }
 } // namespace shelltest
 #endif

@@ -1,6 +1,7 @@
 // Any command of the transition editor and the arc screens, with hostile
 // typed text, in a seeded random order: every save writes an airport file
-// that reads back as the same tables. VEXTREL_RANDOM_STEPS sets the steps.
+// that reads back as the same tables, and every step is undone and redone.
+// VEXTREL_RANDOM_STEPS sets the steps.
 #include "TransitionScreen.h"
 
 #include "arc/AddARC.h"
@@ -71,6 +72,8 @@ protected:
             break;
         case 9:
             if (r.below(3) == 0) {
+                undoSome();
+                expectSavedWorkReadsBack();
                 r.click(form.RWSaveCommand);
                 if (!form.isLoaded())
                     expectReadBack(m->Store, "save");
@@ -142,6 +145,51 @@ protected:
             expectReadBack(*saved, "transfer");
     }
 
+    // The working tables and their counts.
+    struct Work {
+        store::RunwayTable rows;
+        store::FixTable fixes;
+        int rowCount, fixCount;
+        explicit Work(const shell::Module1& m)
+            : rows(m.WorkRunways), fixes(m.WorkFixes), rowCount(m.WorkRunwayCount),
+              fixCount(m.WorkFixCount) {}
+    };
+    std::string differenceFrom(const Work& w) const {
+        if (const int row = tablecheck::firstDifferentRow(m->WorkRunways, w.rows))
+            return "runway row " + std::to_string(row);
+        if (const int row = tablecheck::firstDifferentRow(m->WorkFixes, w.fixes))
+            return "fix row " + std::to_string(row);
+        if (m->WorkRunwayCount != w.rowCount || m->WorkFixCount != w.fixCount)
+            return "counts";
+        return "";
+    }
+    void undo() {
+        t.app.dispatch([this] { form.RWUndoCommand_Click(); });
+    }
+    void redo() {
+        t.app.dispatch([this] { form.RWRedoCommand_Click(); });
+    }
+    void undoSome() {
+        const int steps = r.below(4);
+        r.log << "undo " << steps << "\n";
+        for (int i = 0; i < steps; ++i)
+            undo();
+    }
+
+    // Undone to the start, the working tables are those opened; redone to
+    // the end, those before undoing.
+    void undoAndRedoEverything() {
+        while (form.RWRedoCommand.enabled())
+            redo();
+        const auto before = std::make_unique<Work>(*m);
+        while (form.RWUndoCommand.enabled())
+            undo();
+        ASSERT_EQ(differenceFrom(*opened), "") << r.lastCommands();
+        while (form.RWRedoCommand.enabled())
+            redo();
+        ASSERT_EQ(differenceFrom(*before), "") << r.lastCommands();
+    }
+
     void expectReadBack(const store::ProcedureStore& tables, const char* after) {
         ASSERT_EQ(support::readBackDifference(tables, m->Counters), "") << after << "\n"
                                                                         << r.lastCommands();
@@ -165,6 +213,7 @@ protected:
             const std::string runway = r.pick(std::vector<std::string>{"16L", "34R", "16C", "09"});
             r.log << "open " << runway << "\n";
             open(runway);
+            opened = std::make_unique<Work>(*m);
             return;
         }
         if (arcForm.isLoaded() && r.below(3) != 0)
@@ -177,13 +226,20 @@ protected:
     arc::AddARC& arcForm = t.app.add<arc::AddARC>(*m);
     arc::FindWaypointForm& search = t.app.add<arc::FindWaypointForm>(*m);
     int checked = 0;
+    std::unique_ptr<Work> opened;
 };
 
-TEST_P(RandomFeederCommands, EverySaveReadsBackAsTheSameTables) {
+TEST_P(RandomFeederCommands, EverySaveReadsBackAndEveryStepUndoes) {
     const int steps = support::randomSteps(2500);
     for (int i = 0; i < steps && !HasFatalFailure(); ++i) {
         step();
         ASSERT_FALSE(t.app.ended()) << r.lastCommands();
+        if (form.isLoaded()) {
+            ASSERT_TRUE(form.historyRecorded()) << r.lastCommands();
+            if (r.below(40) == 0) {
+                ASSERT_NO_FATAL_FAILURE(undoAndRedoEverything());
+            }
+        }
     }
     EXPECT_GT(checked, 0) << r.lastCommands();
 }

@@ -43,8 +43,9 @@ TEST_F(Waypoints, RefusedInputSaysWhyKeepsTheFocusThereAndChangesNothing) {
         messages.verify();
         EXPECT_TRUE(c.focus->hasFocus()) << c.message;
         // A box refused on leaving it gets its whole text selected.
-        if (!c.typed.empty() && c.typed.back().first == c.focus)
+        if (!c.typed.empty() && c.typed.back().first == c.focus) {
             EXPECT_EQ(c.focus->selLength(), static_cast<int>(c.focus->text().size()));
+        }
         EXPECT_EQ(m->WorkRunwayCount + m->WorkFixCount, 12 + 13);
         c.focus->setText("");
         user.click(form.ClearRWDataCommand);

@@ -135,3 +135,43 @@ TEST_F(FocusTest, ShowingAnotherScreenMovesTheFocusIntoItAndBack) {
 }
 
 } // namespace
+
+namespace {
+
+// A button's keys click it as the user would, wherever the focus is in its
+// form: LostFocus first, and a refusal or a disabled button stops the click.
+TEST_F(FocusTest, KeysOfAButtonClickItAfterTheFocusMoves) {
+    screen.OkCommand.setShortcuts({"Ctrl+Shift+Z", "Ctrl+Y"});
+    h.user.click(screen.NameText);
+    screen.log.clear();
+    EXPECT_FALSE(h.app.userShortcut(screen, "Ctrl+Z"));
+    EXPECT_TRUE(h.app.userShortcut(screen, "Ctrl+Y"));
+    screen.refuse = &screen.OtherText;
+    screen.OtherText.setFocus();
+    h.app.userShortcut(screen, "Ctrl+Shift+Z");
+    screen.refuse = nullptr;
+    screen.OkCommand.setEnabled(false);
+    h.app.userShortcut(screen, "Ctrl+Y");
+    EXPECT_THAT(screen.log, ElementsAre("NameText_LostFocus, focus in OkCommand", "OkCommand_Click",
+                                        "OtherText_LostFocus, focus in OkCommand"));
+}
+
+// One user action, however many events it sets off inside, is one piece
+// for every loaded form.
+TEST_F(FocusTest, LoadedFormsHearWhereEachUserActionBeginsAndEnds) {
+    struct Counting : TestScreen {
+        using TestScreen::TestScreen;
+        void userEventBegins() override { log.push_back("begins"); }
+        void userEventEnded() override { log.push_back("ended"); }
+    };
+    auto& other = h.app.add<Counting>("Other");
+    other.load();
+    screen.OkCommand.Click = [this] { h.app.dispatch([] {}); };
+    h.user.click(screen.OkCommand);
+    screen.OkCommand.setToolTip("Undo: move SEA up");
+    screen.unload();
+    EXPECT_EQ(screen.OkCommand.toolTip(), "");
+    EXPECT_THAT(other.log, ElementsAre("Form_Load", "begins", "ended", "begins", "ended"));
+}
+
+} // namespace

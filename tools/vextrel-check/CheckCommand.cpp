@@ -237,12 +237,20 @@ void Run::write(const fs::path& file, const store::ProcedureCounters& counters) 
 
 } // namespace
 
+fs::path defaultReferenceFolder(const fs::path& toolFolder) {
+    const fs::path installed = (toolFolder / VEXTREL_DATA_FROM_BIN).lexically_normal();
+    if (!runtime::fileExists(toolFolder / reference::NavaidFileName) &&
+        runtime::fileExists(installed / reference::NavaidFileName))
+        return installed;
+    return toolFolder;
+}
+
 bool parseArguments(const std::vector<std::string>& args, const fs::path& toolFolder,
                     const std::string& today, Options& options, std::string& error) {
     options = Options{};
     options.dateText = today;
-    options.airportsFile = toolFolder / reference::AirportFileName;
-    options.referenceFolder = toolFolder;
+    options.referenceFolder = defaultReferenceFolder(toolFolder);
+    options.airportsFile = options.referenceFolder / reference::AirportFileName;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -320,7 +328,8 @@ void printHelp(std::ostream& out) {
            "Folders are searched recursively for .txt files (any case).\n"
            "\n"
            "  --reference DIR    navaid, airport and user-fix files the checks use\n"
-           "                     (default: those beside the program); prints their counts\n"
+           "                     (default: those beside the program, else those in\n"
+           "                     " VEXTREL_DATA_FROM_BIN "); prints their counts\n"
            "  --format FORMAT    text (default) or json\n"
            "  --werror           warnings fail the run too\n"
            "  --disable CHECK    turn a check off (may be repeated)\n"

@@ -27,6 +27,10 @@ struct Options {
     bool progress = false; // the error stream is a terminal: show progress there
 };
 
+// The reference files beside the tool; for an installed tool, which has
+// none beside it, those of the shared data folder.
+std::filesystem::path defaultReferenceFolder(const std::filesystem::path& toolFolder);
+
 // Parses the command line; on a usage error returns false with `error` set.
 bool parseArguments(const std::vector<std::string>& args, const std::filesystem::path& toolFolder,
                     const std::string& today, Options& options, std::string& error);

@@ -39,7 +39,9 @@ std::string unhandledErrorText(std::exception_ptr error) {
 
 Application::Application(ui::App& app) : app_(app) {
     QApplication::setQuitOnLastWindowClosed(false);
-    app_.setProgramFolder(fromQt(QCoreApplication::applicationDirPath()));
+    // Folders the program chose (installed or portable) are kept.
+    if (app_.folders().program.empty())
+        app_.setProgramFolder(fromQt(QCoreApplication::applicationDirPath()));
     app_.setClock([] {
         return fromQt(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     });

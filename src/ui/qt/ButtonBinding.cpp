@@ -34,6 +34,10 @@ void ButtonBinding::apply(ui::Property what) {
         if (auto* captioned = dynamic_cast<ui::Captioned*>(&control()))
             button_.setText(toQt(captioned->caption()));
         break;
+    case ui::Property::ToolTip:
+        if (auto* command = dynamic_cast<ui::CommandButton*>(&control()))
+            button_.setToolTip(toQt(command->toolTip()));
+        break;
     case ui::Property::Value:
         if (auto* o = dynamic_cast<ui::OptionButton*>(&control()))
             button_.setChecked(o->value());

@@ -1,12 +1,17 @@
 #include "ui/qt/ControlBinding.h"
 
 #include "ui/App.h"
+#include "ui/CommandButton.h"
+#include "ui/Form.h"
 #include "ui/qt/Application.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QWidget>
+
+#include <string>
 
 namespace ui::qt {
 
@@ -55,11 +60,11 @@ void ControlBinding::apply(ui::Property what) {
 
 void ControlBinding::applyAll() {
     const Application::Sync sync(owner_);
-    for (ui::Property p :
-         {ui::Property::Enabled, ui::Property::Visible, ui::Property::TabStop, ui::Property::Text,
-          ui::Property::Caption, ui::Property::MaxLength, ui::Property::ForeColor,
-          ui::Property::Items, ui::Property::ListIndex, ui::Property::Selection,
-          ui::Property::Value, ui::Property::Path, ui::Property::Pattern, ui::Property::Drive})
+    for (ui::Property p : {ui::Property::Enabled, ui::Property::Visible, ui::Property::TabStop,
+                           ui::Property::Text, ui::Property::Caption, ui::Property::MaxLength,
+                           ui::Property::ForeColor, ui::Property::Items, ui::Property::ListIndex,
+                           ui::Property::Selection, ui::Property::Value, ui::Property::Path,
+                           ui::Property::Pattern, ui::Property::Drive, ui::Property::ToolTip})
         apply(p);
 }
 
@@ -70,6 +75,15 @@ bool ControlBinding::mousePressed(QObject&, QMouseEvent&, bool) {
 bool ControlBinding::keyPressed(QKeyEvent&) {
     return false;
 }
+
+namespace {
+
+// The keys of a key press as CommandButton::shortcuts writes them.
+std::string keysOf(const QKeyEvent& key) {
+    return QKeySequence(key.keyCombination()).toString(QKeySequence::PortableText).toStdString();
+}
+
+} // namespace
 
 bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
     if (syncing() || app().ended() || !control_.focusable())
@@ -99,6 +113,12 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
         auto& key = *static_cast<QKeyEvent*>(event);
+        // A button's keys win over the widget's own use of them (a line
+        // edit's undo): this filter sees the key before the widget does.
+        if (app().userShortcut(control_.form(), keysOf(key))) {
+            owner_.syncFocus();
+            return true;
+        }
         const bool plain = !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)) {
             app().userTab(key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));

@@ -134,6 +134,24 @@ private slots:
         QVERIFY(!h->widget<QLineEdit>(h->screen.NameText)->isEnabled());
     }
 
+    // A button's keys click it even from a line edit, whose own undo would
+    // take Ctrl+Z; the click comes after the box's LostFocus (rule 4).
+    void keysOfAButtonClickItFromALineEdit() {
+        h->screen.OkCommand.setShortcuts({"Ctrl+Z", "Ctrl+Shift+Z"});
+        h->screen.OkCommand.setToolTip("Undo: move SEA up");
+        QCOMPARE(h->widget<QPushButton>(h->screen.OkCommand)->toolTip(),
+                 QString("Undo: move SEA up"));
+        auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
+        QTest::keyClicks(ident, "K");
+        h->screen.log.clear();
+        QTest::keyClick(ident, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(log(), QStringList({"IdentText_LostFocus, focus in OkCommand", "OkCommand_Click",
+                                     "OkCommand_Click"}));
+        QCOMPARE(ident->text(), QString("K"));
+    }
+
     void typedTextFiresChangePerKeystrokeAndEnterInsertsNothing() {
         auto* ident = h->widget<QLineEdit>(h->screen.IdentText);
         QTest::keyClicks(ident, "KS");
