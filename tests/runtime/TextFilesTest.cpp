@@ -84,32 +84,19 @@ TEST(Files, RefusedMoveOnWindowsLeavesTheOldFileWholeAndNoTemporary) {
     const fs::path folder = tempFolder("refused");
     ASSERT_TRUE(folder.string().starts_with("C:\\")) << folder;
     const fs::path target = folder / "KSEA.txt";
-    const struct {
-        const char* why;
-        void (*hold)(const fs::path&, HANDLE&);
-    } refusals[] = {
-        {"read-only", [](const fs::path& file,
-                         HANDLE&) { ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY); }},
-        {"open without sharing",
-         [](const fs::path& file, HANDLE& held) {
-             held = ::CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-             ASSERT_NE(held, INVALID_HANDLE_VALUE);
-         }},
-    };
-    for (const auto& refusal : refusals) {
+    for (const bool readOnly : {true, false}) {
         runtime::writeFileReplacing(target, "old\r\nwhole\r\n");
-        HANDLE held = INVALID_HANDLE_VALUE;
-        refusal.hold(target, held);
+        ::SetFileAttributesW(target.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : 0);
+        const HANDLE held = readOnly ? INVALID_HANDLE_VALUE
+                                     : ::CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr,
+                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         EXPECT_EQ(errorNumberOf([&] { runtime::writeFileReplacing(target, "new\r\n"); }),
                   runtime::PermissionDenied)
-            << refusal.why;
-        if (held != INVALID_HANDLE_VALUE)
-            ::CloseHandle(held);
+            << readOnly;
+        ::CloseHandle(held);
         ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_EQ(runtime::readWholeFile(target), "old\r\nwhole\r\n") << refusal.why;
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
-            << refusal.why;
+        EXPECT_EQ(runtime::readWholeFile(target), "old\r\nwhole\r\n") << readOnly;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     }
 }
 #else
