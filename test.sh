@@ -2,7 +2,8 @@
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer,
 # runs every test with CTest (the fuzzer and the installed programs
 # included), then builds and runs the tests once more with GCC, the second
-# compiler, and ends with its summary.
+# compiler, and last builds the Qt-free part for Windows and runs its tests
+# under Wine; ends with that summary.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -16,3 +17,6 @@ ctest --preset test -j"$(nproc)"
 cmake --preset gcc -G Ninja >/dev/null
 cmake --build --preset gcc -j"$(nproc)"
 ctest --preset gcc -j"$(nproc)"
+
+# The Qt-free part built for Windows, its tests run under Wine.
+scripts/test-windows.sh

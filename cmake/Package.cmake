@@ -1,5 +1,9 @@
 # `cpack` in the build folder makes a Debian package and a tarball of the
-# installed files.
+# installed files; in a Windows build, the checker's ZIP.
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
+  return()
+endif()
 set(CPACK_PACKAGE_NAME vextrel)
 set(CPACK_PACKAGE_VENDOR "Vextrel developers")
 set(CPACK_PACKAGE_CONTACT "Vextrel developers <vextrel@users.noreply.github.com>")

@@ -6,7 +6,8 @@ packages=(cmake ninja-build ccache g++ clang clang-format libfuzzer-14-dev libcl
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev libgeographiclib-dev
           xvfb xauth imagemagick xdotool fonts-dejavu-core locales
-          appstream desktop-file-utils dpkg-dev file librsvg2-bin)
+          appstream desktop-file-utils dpkg-dev file librsvg2-bin
+          g++-mingw-w64-x86-64-posix googletest wine wine64)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()

@@ -2,37 +2,93 @@
 
 #include "runtime/RuntimeError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <string_view>
 #include <sys/stat.h>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace runtime {
 
 namespace fs = std::filesystem;
 
+// Reading goes through the C library's descriptors on both systems; only
+// the names differ.
+namespace {
+
+#ifdef _WIN32
+int openForReading(const fs::path& file) {
+    return ::_wopen(file.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+}
+
+// The size of a plain file; false for anything else.
+bool plainFileSize(int fd, std::size_t& size) {
+    struct _stat64 info {};
+    if (::_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG)
+        return false;
+    size = static_cast<std::size_t>(info.st_size);
+    return true;
+}
+
+long long readSome(int fd, char* into, std::size_t bytes) {
+    return ::_read(fd, into, static_cast<unsigned>(std::min<std::size_t>(bytes, 1u << 30)));
+}
+
+void closeFile(int fd) {
+    ::_close(fd);
+}
+#else
+int openForReading(const fs::path& file) {
+    return ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+bool plainFileSize(int fd, std::size_t& size) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    size = static_cast<std::size_t>(info.st_size);
+    return true;
+}
+
+long long readSome(int fd, char* into, std::size_t bytes) {
+    return ::read(fd, into, bytes);
+}
+
+void closeFile(int fd) {
+    ::close(fd);
+}
+#endif
+
+} // namespace
+
 std::string readWholeFile(const fs::path& file) {
     std::error_code ec;
     if (fs::is_directory(file, ec))
         throw RuntimeError(PathFileAccessError, file.string(), file, 0);
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openForReading(file);
     if (fd < 0)
         throw openError(file, errno);
     // Sized once from the file's length (one byte more, to meet the end
     // without growing): growing by chunks copies a large file several times.
-    struct stat info {};
-    const std::size_t expected =
-        ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    std::size_t expected = 0;
+    if (!plainFileSize(fd, expected))
+        expected = 0;
     std::string content(expected + 1, '\0');
     std::size_t done = 0;
     bool failed = false;
     for (;;) {
         if (done == content.size())
             content.resize(done + 65536);
-        const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
+        const long long n = readSome(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -42,22 +98,21 @@ std::string readWholeFile(const fs::path& file) {
         done += static_cast<std::size_t>(n);
     }
     content.resize(done);
-    ::close(fd);
+    closeFile(fd);
     if (failed)
         throw RuntimeError(PathFileAccessError, file.string(), file, 0);
     return content;
 }
 
 BlockReader::BlockReader(const fs::path& file) {
-    fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-        if (fd_ >= 0)
-            ::close(fd_);
+    fd_ = openForReading(file);
+    if (fd_ >= 0 && !plainFileSize(fd_, fileSize_)) {
+        closeFile(fd_);
         fd_ = -1;
-        return;
+        fileSize_ = 0;
     }
-    fileSize_ = static_cast<std::size_t>(info.st_size);
+    if (fd_ < 0)
+        return;
     // Large enough for few reads, small enough to stay in the cache; left
     // uninitialised, as every byte used is read into it first.
     capacity_ = 64 * 1024;
@@ -66,7 +121,7 @@ BlockReader::BlockReader(const fs::path& file) {
 
 BlockReader::~BlockReader() {
     if (fd_ >= 0)
-        ::close(fd_);
+        closeFile(fd_);
 }
 
 std::string_view BlockReader::lines() {
@@ -80,11 +135,10 @@ std::string_view BlockReader::lines() {
         if (atEnd_)
             return std::string_view(buffer_.get(), filled_);
         if (filled_ == capacity_) {
-            const char* const last = static_cast<const char*>(
-                ::memrchr(buffer_.get() + scanned, '\n', filled_ - scanned));
-            if (last != nullptr)
-                return std::string_view(buffer_.get(),
-                                        static_cast<std::size_t>(last - buffer_.get()) + 1);
+            const std::size_t last =
+                std::string_view(buffer_.get() + scanned, filled_ - scanned).rfind('\n');
+            if (last != std::string_view::npos)
+                return std::string_view(buffer_.get(), scanned + last + 1);
             // A line longer than the buffer: it grows to hold it.
             scanned = filled_;
             auto larger = std::unique_ptr<char[]>(new char[capacity_ * 2]);
@@ -92,11 +146,11 @@ std::string_view BlockReader::lines() {
             buffer_ = std::move(larger);
             capacity_ *= 2;
         }
-        const ssize_t n = ::read(fd_, buffer_.get() + filled_, capacity_ - filled_);
+        const long long n = readSome(fd_, buffer_.get() + filled_, capacity_ - filled_);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            ::close(fd_);
+            closeFile(fd_);
             fd_ = -1;
             return {};
         }
@@ -118,6 +172,7 @@ bool fileExists(const fs::path& file) {
 
 namespace {
 
+#ifndef _WIN32
 bool writeAll(int fd, const std::string& content) {
     std::size_t done = 0;
     while (done < content.size()) {
@@ -131,6 +186,7 @@ bool writeAll(int fd, const std::string& content) {
     }
     return true;
 }
+#endif
 
 // The file a chain of links ends at; the path itself when it is no link.
 // The end may not exist yet: a dangling link is written through, too.
@@ -157,6 +213,7 @@ std::string tempPrefix(const fs::path& file) {
     return prefix;
 }
 
+#ifndef _WIN32
 // The new file takes the old one's owner, group and mode; a process that may
 // not give a file away keeps what it can (the group it belongs to, the mode).
 void keepOwnerAndMode(int fd, const struct stat& old) {
@@ -173,6 +230,7 @@ void syncFolder(const fs::path& folder) {
     ::fsync(fd);
     ::close(fd);
 }
+#endif
 
 // A save that was killed leaves its temporary file behind; the next save of
 // the same file clears it away.
@@ -195,6 +253,101 @@ void removeStaleTemporaries(const fs::path& file) {
     }
 }
 
+#ifdef _WIN32
+// Windows' reasons as the numbers the screens branch on.
+int errorNumberOf(DWORD error) {
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+        return PermissionDenied;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return DiskFull;
+    case ERROR_PATH_NOT_FOUND:
+        return PathNotFound;
+    default:
+        return PathFileAccessError;
+    }
+}
+
+// The new content in a file of its own, on the disk before it replaces the
+// target. It takes the old file's hidden, system and archive marks. A
+// read-only target is refused before anything is written, as Windows refuses
+// the move over it (Wine would make it).
+void writeTemporary(const fs::path& temp, const fs::path& real, const std::string& content,
+                    const fs::path& target) {
+    constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    const DWORD old = ::GetFileAttributesW(real.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY) != 0)
+        throw RuntimeError(PermissionDenied, target.string(), target, 0);
+    const DWORD attributes =
+        old == INVALID_FILE_ATTRIBUTES || (old & kept) == 0 ? FILE_ATTRIBUTE_NORMAL : old & kept;
+    const HANDLE file =
+        ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+    if (file == INVALID_HANDLE_VALUE) // the target's name means something to the user
+        throw RuntimeError(errorNumberOf(::GetLastError()), target.string(), target, 0);
+    DWORD error = ERROR_SUCCESS;
+    for (std::size_t done = 0; done < content.size() && error == ERROR_SUCCESS;) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 30));
+        DWORD written = 0;
+        if (!::WriteFile(file, content.data() + done, chunk, &written, nullptr))
+            error = ::GetLastError();
+        done += written;
+    }
+    if (error == ERROR_SUCCESS && !::FlushFileBuffers(file))
+        error = ::GetLastError();
+    ::CloseHandle(file);
+    if (error != ERROR_SUCCESS) {
+        ::DeleteFileW(temp.c_str());
+        throw RuntimeError(errorNumberOf(error) == DiskFull ? DiskFull : PathFileAccessError,
+                           target.string());
+    }
+}
+
+// One move, which either replaces the target or leaves it as it was; it
+// returns when the move is on the disk.
+void replaceTarget(const fs::path& temp, const fs::path& real, const fs::path& target) {
+    if (!::MoveFileExW(temp.c_str(), real.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileW(temp.c_str());
+        throw RuntimeError(PermissionDenied, target.string());
+    }
+}
+#else
+void writeTemporary(const fs::path& temp, const fs::path& real, const std::string& content,
+                    const fs::path& target) {
+    struct stat old {};
+    const bool replacing = ::stat(real.c_str(), &old) == 0;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) // the target's name, not the temporary's, means something to the user
+        throw RuntimeError(openError(temp, errno).number(), target.string(), target, 0);
+    if (replacing)
+        keepOwnerAndMode(fd, old);
+    const bool written = writeAll(fd, content);
+    const int writeErr = errno;
+    const bool synced = written && ::fsync(fd) == 0;
+    ::close(fd);
+    if (!written || !synced) {
+        std::error_code ec;
+        fs::remove(temp, ec);
+        throw RuntimeError(writeErr == ENOSPC ? DiskFull : PathFileAccessError, target.string());
+    }
+}
+
+void replaceTarget(const fs::path& temp, const fs::path& real, const fs::path& target) {
+    std::error_code ec;
+    fs::rename(temp, real, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        throw RuntimeError(PermissionDenied, target.string());
+    }
+    syncFolder(real.has_parent_path() ? real.parent_path() : fs::path("."));
+}
+#endif
+
 } // namespace
 
 void writeFileReplacing(const fs::path& target, const std::string& content) {
@@ -207,29 +360,10 @@ void writeFileReplacing(const fs::path& target, const std::string& content) {
     const fs::path realFolder = real.has_parent_path() ? real.parent_path() : fs::path(".");
     if (fs::is_directory(real, ec))
         throw RuntimeError(PathFileAccessError, target.string());
-    struct stat old {};
-    const bool replacing = ::stat(real.c_str(), &old) == 0;
     std::random_device rd;
     const fs::path temp = realFolder / (tempPrefix(real) + std::to_string(rd()) + ".tmp");
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) // the target's name, not the temporary's, means something to the user
-        throw RuntimeError(openError(temp, errno).number(), target.string(), target, 0);
-    if (replacing)
-        keepOwnerAndMode(fd, old);
-    const bool written = writeAll(fd, content);
-    const int writeErr = errno;
-    const bool synced = written && ::fsync(fd) == 0;
-    ::close(fd);
-    if (!written || !synced) {
-        fs::remove(temp, ec);
-        throw RuntimeError(writeErr == ENOSPC ? DiskFull : PathFileAccessError, target.string());
-    }
-    fs::rename(temp, real, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        throw RuntimeError(PermissionDenied, target.string());
-    }
-    syncFolder(realFolder);
+    writeTemporary(temp, real, content, target);
+    replaceTarget(temp, real, target);
     removeStaleTemporaries(real);
 }
 

@@ -3,6 +3,8 @@
 #include "runtime/Text.h"
 #include "runtime/TextFiles.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -16,7 +18,6 @@ constexpr const char* ProductName = "Vextrel";
 constexpr const char* SimulatorCompany = "Terminal Reality";
 constexpr const char* SimulatorProduct = "Fly! II";
 
-#ifndef _WIN32
 // The first line of the locator's settings file, or nothing.
 bool readLocatorFolder(const std::filesystem::path& programFolder, std::string& value) {
     try {
@@ -28,6 +29,37 @@ bool readLocatorFolder(const std::filesystem::path& programFolder, std::string& 
     } catch (const std::exception&) {
         return false;
     }
+}
+
+#ifdef _WIN32
+// A text value of the 32-bit view, where the simulators' 32-bit installers
+// write; reading asks for no more than reading, which any user may.
+bool readRegistryText(std::int32_t rootKey, const std::string& keyPath, const std::string& name,
+                      std::string& value) {
+    HKEY key = nullptr;
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): root handles are small constants
+    const HKEY root =
+        reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<std::uint32_t>(rootKey)));
+    if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS)
+        return false;
+    const char* valueName = name == "*" ? nullptr : name.c_str();
+    DWORD type = 0;
+    DWORD size = 0;
+    bool found = false;
+    if (RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        std::string buffer(size, '\0');
+        DWORD length = size;
+        if (RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                             &length) == ERROR_SUCCESS) {
+            // Stored with or without its terminating zero.
+            buffer.resize(std::min<std::size_t>(length, buffer.size()));
+            value = buffer.substr(0, buffer.find('\0'));
+            found = true;
+        }
+    }
+    RegCloseKey(key);
+    return found;
 }
 #endif
 
@@ -54,36 +86,18 @@ std::string CRegistry_Manipulation::GetKey(std::int32_t& lngRootsKey, const std:
     if (lngRootsKey == 0)
         lngRootsKey = HKeyLocalMachine;
     const std::string keyPath = BuildKeyPath(Section);
+    std::string value;
 #ifdef _WIN32
-    HKEY key = nullptr;
-    // NOLINTNEXTLINE(performance-no-int-to-ptr): root handles are small constants
-    const HKEY root =
-        reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<std::uint32_t>(lngRootsKey)));
-    if (RegOpenKeyExA(root, keyPath.c_str(), 0, 0xF003F, &key) != ERROR_SUCCESS)
-        return Default;
-    const char* valueName = Key == "*" ? nullptr : Key.c_str();
-    DWORD type = 0;
-    DWORD size = 0;
-    std::string result = Default;
-    if (RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        size > 0) {
-        std::string buffer(size, ' ');
-        DWORD length = size;
-        if (RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                             &length) == ERROR_SUCCESS)
-            result = buffer.substr(0, size - 1);
-    }
-    RegCloseKey(key);
-    return result;
-#else
+    if (readRegistryText(lngRootsKey, keyPath, Key, value))
+        return value;
+#endif
+    // The folder chosen in the locator, where the registry holds none.
     const std::string simulatorKey =
         std::string("Software\\") + SimulatorCompany + "\\" + SimulatorProduct;
-    std::string value;
     if (lngRootsKey == HKeyLocalMachine && keyPath == simulatorKey && Key == "path" &&
         readLocatorFolder(programFolder_, value) && !value.empty())
         return value;
     return Default;
-#endif
 }
 
 std::string ReadRegistryString(const std::filesystem::path& programFolder,

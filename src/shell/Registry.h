@@ -6,10 +6,12 @@
 
 namespace shell {
 
-// Reads text values below HKEY_LOCAL_MACHINE\Software\<AppName>. Away from
-// Windows its store is the folder locator's settings file in the program
-// folder: the simulator key's "path" value is that file's first line, every
-// other value is the default.
+// Reads text values below HKEY_LOCAL_MACHINE\Software\<AppName>: on Windows
+// from the registry. Where the registry holds no simulator folder (and away
+// from Windows, where there is none), the simulator key's "path" value is the
+// first line of the folder locator's settings file in the program folder, so
+// a folder chosen once is found at the next start; every other value is the
+// default.
 class CRegistry_Manipulation {
 public:
     explicit CRegistry_Manipulation(std::filesystem::path programFolder);

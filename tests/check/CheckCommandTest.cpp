@@ -170,9 +170,13 @@ TEST(CheckCommand, JsonRecords) {
                                 replaced(Clean, "FIX ANVIL 5000", "FIX \"Q\\\t 5000"));
     const CheckRun r = run({"--format", "json", (folder / "KSEA.txt").string(), sample});
     EXPECT_EQ(r.status, 1);
+    // A Windows path's backslashes are escaped in JSON.
+    std::string file;
+    for (const char c : (folder / "KSEA.txt").string())
+        file += c == '\\' ? std::string(2, c) : std::string(1, c);
     EXPECT_EQ(r.out, "{\"findings\": [\n"
                      "  {\"file\": \"" +
-                         (folder / "KSEA.txt").string() +
+                         file +
                          "\", \"line\": 8, \"severity\": \"error\", \"check\": \"unreadable\", "
                          "\"message\": \"The airport file cannot be read: line  8 has a double "
                          "quote in \\\"Q\\\\\\u0009; names in the airport file cannot hold one. "

@@ -112,7 +112,7 @@ TEST_P(SaveFailing, NamesTheFileKeepsTheEditsAndSavesOnceMended) {
     const store::STARWaypoint added = m->Store.STARs[3];
     expectCritical(AddSIDs, ui::answers::No);
     t.messages.expect("The procedures were not saved.\r\n" +
-                          (t.programFolder.path() / c.failedFile).string() +
+                          (t.programFolder.path() / c.failedFile).make_preferred().string() +
                           " could not be written: " + c.reason +
                           ".\r\nThe airport file and the user fixes were left as they "
                           "were.\r\nYour changes are still here: remove the cause and save again.",

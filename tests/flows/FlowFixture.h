@@ -37,11 +37,16 @@ protected:
         std::filesystem::create_directories(simulator / "PMDG");
         t.programFolder.write("Vextrel.INI",
                               simulator.string() + "\r\nVextrel Examples\r\n 10 \r\n");
-        // The large files are read where they are; the user fixes, which a
+        // The large files are read where they are (copied where links are
+        // for administrators only, as on Windows); the user fixes, which a
         // save rewrites, are copied.
-        for (const char* name : {"AllFlyNavaids.txt", "AllFlyAirports.txt"})
-            std::filesystem::create_symlink(bundled(std::string("reference/") + name),
-                                            program / name);
+        for (const char* name : {"AllFlyNavaids.txt", "AllFlyAirports.txt"}) {
+            const auto file = bundled(std::string("reference/") + name);
+            std::error_code noLink;
+            std::filesystem::create_symlink(file, program / name, noLink);
+            if (noLink)
+                std::filesystem::copy_file(file, program / name);
+        }
         std::filesystem::copy_file(bundled("reference/UserFixes.txt"), program / "UserFixes.txt");
 
         menu = &t.app.add<shell::InitialLoad>(*m);

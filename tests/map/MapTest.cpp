@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <memory>
+#include <numbers>
 
 namespace {
 
@@ -138,7 +139,8 @@ TEST(Map, KSEAsSIDsWithAHeadingLegAndTheSelectedLine) {
     const auto& ray = d.rays[1]; // SEA9's, drawn last as the current one
     EXPECT_EQ(ray.emphasis, map::Emphasis::Current);
     EXPECT_EQ(ray.label, "HDG 160 to 1000");
-    EXPECT_NEAR(std::atan2(ray.to.x - ray.from.x, ray.to.y - ray.from.y) * 180 / M_PI, 160, 0.5);
+    EXPECT_NEAR(std::atan2(ray.to.x - ray.from.x, ray.to.y - ray.from.y) * 180 / std::numbers::pi,
+                160, 0.5);
     std::vector<std::string> current;
     for (const auto& p : d.points)
         if (p.emphasis == map::Emphasis::Current && p.kind != map::PointKind::Airport)

@@ -7,6 +7,10 @@
 #include <fstream>
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 using runtime::LineReader;
 using runtime::RuntimeError;
@@ -73,6 +77,29 @@ TEST(Files, ReplacingWriteLeavesNoTemporaryAndKeepsOldFileOnFailure) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 }
 
+#ifdef _WIN32
+// Windows refuses to move a file over one that is read-only or open without
+// sharing; the save fails whole and the old file stays as it was.
+TEST(Files, RefusedMoveOnWindowsLeavesTheOldFileWholeAndNoTemporary) {
+    const fs::path folder = tempFolder("refused");
+    ASSERT_TRUE(folder.string().starts_with("C:\\")) << folder;
+    const fs::path target = folder / "KSEA.txt";
+    for (const bool readOnly : {true, false}) {
+        runtime::writeFileReplacing(target, "old\r\nwhole\r\n");
+        ::SetFileAttributesW(target.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : 0);
+        const HANDLE held = readOnly ? INVALID_HANDLE_VALUE
+                                     : ::CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr,
+                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_EQ(errorNumberOf([&] { runtime::writeFileReplacing(target, "new\r\n"); }),
+                  runtime::PermissionDenied)
+            << readOnly;
+        ::CloseHandle(held);
+        ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(runtime::readWholeFile(target), "old\r\nwhole\r\n") << readOnly;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    }
+}
+#else
 TEST(Files, ReplacingWriteKeepsTheFilesIdentityAndClearsItsStaleTemporaries) {
     const fs::path folder = tempFolder("identity");
     const fs::path real = folder / "real" / "A.txt";
@@ -95,3 +122,4 @@ TEST(Files, ReplacingWriteKeepsTheFilesIdentityAndClearsItsStaleTemporaries) {
     for (const fs::path& temp : otherTargets)
         EXPECT_TRUE(fs::exists(temp)) << temp;
 }
+#endif

@@ -21,12 +21,12 @@ TEST_F(ShellTest, NoSettingsAndNoRegistryValueOpensTheLocatorWhoseDoneRemembersT
     t.user.select(locator->Dir1, 0);
     EXPECT_EQ(m->FlyFolder, chosen.string());
     t.user.click(locator->FindDoneCommand);
-    EXPECT_EQ(fileText("Flenmar.INI"), chosen.string() + "\r\n");
+    EXPECT_EQ(fileText("Flenmar.INI"), shell::storedFolder(chosen.string()) + "\r\n");
     EXPECT_TRUE(menu->visible());
     EXPECT_FALSE(locator->isLoaded());
     EXPECT_EQ(m->NavaidTable.size(), 3);
     // The next start finds the folder through the locator's settings.
-    EXPECT_EQ(shell::ReadSimulatorFolder(folder()), chosen.string());
+    EXPECT_EQ(shell::ReadSimulatorFolder(folder()), shell::storedFolder(chosen.string()));
 }
 
 TEST_F(ShellTest, LocatorDoneWithoutAClickTakesTheFolderTheListShows) {
@@ -37,7 +37,7 @@ TEST_F(ShellTest, LocatorDoneWithoutAClickTakesTheFolderTheListShows) {
     ASSERT_FALSE(shown.empty());
     t.user.click(locator->FindDoneCommand);
     EXPECT_EQ(m->FlyFolder, shown);
-    EXPECT_EQ(fileText("Flenmar.INI"), shown + "\r\n");
+    EXPECT_EQ(fileText("Flenmar.INI"), shell::storedFolder(shown) + "\r\n");
 }
 
 TEST_F(ShellTest, LocatorOpenedLaterLooksForOtherDataAndKeepsTheSimulatorFolder) {
@@ -51,7 +51,7 @@ TEST_F(ShellTest, LocatorOpenedLaterLooksForOtherDataAndKeepsTheSimulatorFolder)
     t.user.select(locator->Dir1, 0);
     t.user.click(locator->FindDoneCommand);
     EXPECT_EQ(m->FlyFolder, sim.string());
-    EXPECT_EQ(fileText("Flenmar.INI"), sim.string() + "\r\n");
+    EXPECT_EQ(fileText("Flenmar.INI"), shell::storedFolder(sim.string()) + "\r\n");
 }
 
 } // namespace shelltest

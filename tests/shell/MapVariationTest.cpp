@@ -8,9 +8,9 @@ TEST(MapVariation, TextsAndTheirValues) {
         const char* text;
         bool ok;
         double east;
-    } cases[] = {{"15 E", true, 15},  {"15.5w", true, -15.5}, {"-3", true, -3}, {"0", true, 0},
-                 {" 7 ", true, 7},    {"15,5 E", false, 0},   {"-3 W", false, 0}, {"181", false, 0},
-                 {"E", false, 0},     {"12 N", false, 0}};
+    } cases[] = {{"15 E", true, 15}, {"15.5w", true, -15.5}, {"-3", true, -3},   {"0", true, 0},
+                 {" 7 ", true, 7},   {"15,5 E", false, 0},   {"-3 W", false, 0}, {"181", false, 0},
+                 {"E", false, 0},    {"12 N", false, 0}};
     for (const auto& c : cases) {
         double east = 99;
         EXPECT_EQ(shell::parseVariation(c.text, east), c.ok) << c.text;

@@ -52,7 +52,7 @@ TEST_F(InstalledTest, MissingNavaidFileIsNamedWhereItWasLookedFor) {
     fs::remove(folder() / "share/AllFlyNavaids.txt");
     t.programFolder.write("config/Vextrel.INI", "/sim\r\nAnn\r\n 10 \r\n");
     expectTermination("I could not find the navaid file " +
-                      (folder() / "share/AllFlyNavaids.txt").string() +
+                      (folder() / "share" / "AllFlyNavaids.txt").string() +
                       ".\r\nThis program can not run without the data files and must now "
                       "terminate.");
     startProgram();
@@ -63,7 +63,8 @@ TEST_F(InstalledTest, SimulatorFolderOnTheCommandLineIsUsedAndStoredWhenThereAre
     fs::create_directories(sim);
     menu->startWith(sim, false);
     startProgram();
-    EXPECT_EQ(fileText("config/Vextrel.INI"), sim.string() + "\r\n\r\n 10 \r\n\r\n");
+    EXPECT_EQ(fileText("config/Vextrel.INI"),
+              shell::storedFolder(sim.string()) + "\r\n\r\n 10 \r\n\r\n");
     EXPECT_TRUE(name->visible());
 }
 

@@ -5,6 +5,7 @@
 #include "shell/InitialLoad.h"
 #include "shell/Module1.h"
 #include "shell/PickFile.h"
+#include "shell/Settings.h"
 #include "shell/UsersNameForm.h"
 #include "support/TestApp.h"
 

@@ -34,7 +34,8 @@ TEST_F(ShellTest, NoSettingsWithRegistryValueWritesSettingsAndAsksTheName) {
     installReferenceFiles();
     t.programFolder.write("Flenmar.INI", "  /opt/Sim Folder  \r\n");
     startProgram();
-    EXPECT_EQ(fileText("Vextrel.INI"), "/opt/Sim Folder\r\n\r\n 10 \r\n\r\n");
+    EXPECT_EQ(fileText("Vextrel.INI"),
+              shell::storedFolder("/opt/Sim Folder") + "\r\n\r\n 10 \r\n\r\n");
     EXPECT_TRUE(name->visible());
     EXPECT_FALSE(menu->visible());
     EXPECT_EQ(m->FlyFolder, "/opt/Sim Folder");
@@ -43,7 +44,8 @@ TEST_F(ShellTest, NoSettingsWithRegistryValueWritesSettingsAndAsksTheName) {
 
     t.user.typeInto(name->AuthorText, "Bo Writer");
     t.user.click(name->NextCommand);
-    EXPECT_EQ(fileText("Vextrel.INI"), "/opt/Sim Folder\r\nBo Writer\r\n 10 \r\n");
+    EXPECT_EQ(fileText("Vextrel.INI"),
+              shell::storedFolder("/opt/Sim Folder") + "\r\nBo Writer\r\n 10 \r\n");
     EXPECT_EQ(m->AuthorName, "Bo Writer");
     EXPECT_TRUE(menu->visible());
     EXPECT_FALSE(name->isLoaded());

@@ -149,7 +149,7 @@ TEST_F(FolderTest, FolderListShowsAncestorsAndSubfoldersAndOpensOnDoubleClick) {
     EXPECT_THAT(entries(dirs),
                 ElementsAre((root() / "alpha").string(), (root() / "PMDG").string()));
     EXPECT_EQ(dirs.List(-2), root().parent_path().string());
-    EXPECT_EQ(dirs.List(dirs.firstIndex()), "/");
+    EXPECT_EQ(dirs.List(dirs.firstIndex()), root().root_path().string());
     EXPECT_EQ(dirs.shownText(1), "PMDG");
 
     h.user.doubleClick(dirs, 1);
