@@ -100,6 +100,9 @@ public:
     ui::CommandButton MoveUp{*this, "MoveUp"};
     ui::CommandButton MoveDown{*this, "MoveDown"};
     ui::CommandButton DeleteWaypointCommand{*this, "DeleteWaypointCommand"};
+    // Under the list, so before the procedure commands in tab order.
+    ui::CommandButton UndoCommand{*this, "UndoCommand"};
+    ui::CommandButton RedoCommand{*this, "RedoCommand"};
 
     // Procedure commands.
     ui::CommandButton NextProcedureCommand{*this, "NextProcedureCommand"};
@@ -107,8 +110,6 @@ public:
     ui::CommandButton DeleteProcedureCommand{*this, "DeleteProcedureCommand"};
     ui::CommandButton SaveCommand{*this, "SaveCommand"};
     ui::CommandButton OopsCommand{*this, "OopsCommand"};
-    ui::CommandButton UndoCommand{*this, "UndoCommand"};
-    ui::CommandButton RedoCommand{*this, "RedoCommand"};
 
     // The map of the procedures beside the list.
     ui::MapView ProcedureMap{*this, "ProcedureMap"};

@@ -71,10 +71,37 @@ void RunwayForm::setDesignState() {
     RWRedoCommand.setShortcuts({"Ctrl+Shift+Z", "Ctrl+Y"});
     RWRedoCommand.setEnabled(false);
 
-    setTabOrder({&RWAddNavText, &RWAlt1Text, &RWFixNameText, &RwFixIDText, &RWDDMLatText,
-                 &RWDMMLatText, &RWNLatOption, &RWSLatOption, &RWDDMLongText, &RWDMMLongText,
-                 &RWELongOption, &RWWLongOption, &RWVORFIXText, &RWHeadingText, &RWDistText,
-                 &AddRWWaypointCommand, &RWWaypointList});
+    setTabOrder({&RWAddNavText,
+                 &RWAlt1Text,
+                 &RWFixNameText,
+                 &RwFixIDText,
+                 &RWDDMLatText,
+                 &RWDMMLatText,
+                 &RWNLatOption,
+                 &RWSLatOption,
+                 &RWDDMLongText,
+                 &RWDMMLongText,
+                 &RWELongOption,
+                 &RWWLongOption,
+                 &RWVORFIXText,
+                 &RWHeadingText,
+                 &RWDistText,
+                 &AddRWWaypointCommand,
+                 &ModifyRWWaypointCommand,
+                 &ClearRWDataCommand,
+                 &RWWaypointList,
+                 &RWMoveUp,
+                 &RWMoveDown,
+                 &DeleteRWWaypointCommand,
+                 &AddArcCommand,
+                 &RWUndoCommand,
+                 &RWRedoCommand,
+                 &AddFeederProcedureCommand,
+                 &DeleteFeederCommand,
+                 &ViewNextFeederCommand,
+                 &RWSaveCommand,
+                 &RWOopsCommand,
+                 &RWVariationText});
 }
 
 void RunwayForm::wireEvents() {

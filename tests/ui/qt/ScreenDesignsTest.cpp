@@ -7,7 +7,11 @@
 #include "reference/AirportTable.h"
 #include "reference/NavaidTable.h"
 #include "runtime/TextFiles.h"
+#include "shell/FindFlyForm.h"
+#include "shell/InitialLoad.h"
 #include "shell/Module1.h"
+#include "shell/PickFile.h"
+#include "shell/UsersNameForm.h"
 #include "support/NoProcedureEditor.h"
 #include "transitions/RunwayForm.h"
 #include "ui/qt/Application.h"
@@ -47,6 +51,10 @@ struct Harness {
     transitions::RunwayForm& runwayForm = app.add<transitions::RunwayForm>(*m, noProcedureEditor);
     arc::AddARC& arcForm = app.add<arc::AddARC>(*m);
     arc::FindWaypointForm& search = app.add<arc::FindWaypointForm>(*m);
+    shell::InitialLoad& menu = app.add<shell::InitialLoad>(*m);
+    shell::PickFile& pick = app.add<shell::PickFile>(*m);
+    shell::FindFlyForm& locator = app.add<shell::FindFlyForm>(*m);
+    shell::UsersNameForm& author = app.add<shell::UsersNameForm>(*m);
     std::unique_ptr<ui::qt::Application> adapter;
 
     void bind() {
@@ -270,6 +278,34 @@ private slots:
         QCOMPARE(int(arc.size()), 91);
         QVERIFY(strongNear(arc[arc.size() / 2]));
         QVERIFY(!strongNear(middle(at("SEA1"), at("SEA2"))));
+    }
+
+    // Tab goes through each screen as it is read: top to bottom, and left
+    // to right within a row.
+    void tabFollowsTheReadingOrder() {
+        h->bind();
+        QStringList wrong;
+        for (ui::Form* form : h->app.forms()) {
+            QWidget* window = h->adapter->window(*form);
+            window->adjustSize();
+            QRect previous;
+            QString previousName;
+            for (const ui::Control* c : form->tabOrder()) {
+                QWidget* w = h->adapter->widget(*c);
+                if (!c->focusable() || !c->tabStop() || w == nullptr || w->isHidden())
+                    continue;
+                const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+                const bool sameRow = previous.isValid() && r.top() < previous.bottom() &&
+                                     previous.top() < r.bottom();
+                if (previous.isValid() &&
+                    (sameRow ? r.left() < previous.left() : r.top() < previous.top()))
+                    wrong << QString::fromStdString(form->name()) + ": " + previousName + " -> " +
+                                 QString::fromStdString(c->name());
+                previous = r;
+                previousName = QString::fromStdString(c->name());
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
     }
 
 private:
