@@ -88,6 +88,8 @@ void ModifyProcedure::AddWaypointCommand_Click() {
         newFix.given = true;
         newFix.fix = fixPanel_.newFix();
         newFix.fix.Name = fixName;
+        if (!fixPanel_.mayAddFix(newFix.fix, m.AirportTable, m.NavaidTable))
+            return;
     }
 
     fixPanel_.setEnabled(true);

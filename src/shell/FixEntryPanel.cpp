@@ -3,11 +3,16 @@
 #include "checks/AirportChecks.h"
 #include "procedures/EntryRules.h"
 #include "procedures/FixFieldText.h"
+#include "reference/FixLookup.h"
+#include "reference/GreatCircle.h"
+#include "reference/NavaidLookup.h"
 #include "runtime/Numbers.h"
 #include "runtime/Text.h"
 #include "shell/EntryChecks.h"
 
 #include <optional>
+
+#include <cmath>
 
 namespace shell {
 
@@ -170,6 +175,38 @@ void FixEntryPanel::followAirport(const reference::AirportTable& airports,
     homeICAO_ = icao;
     if (const auto airport = checks::findAirport(airports, icao))
         setHomeHemispheres(airport->AirportLat >= 0, airport->AirportLong >= 0);
+}
+
+bool FixEntryPanel::positionGiven() const {
+    if (!b_.vor.text().empty())
+        return !b_.heading.text().empty() && !b_.distance.text().empty();
+    return !b_.latDeg.text().empty() && !b_.longDeg.text().empty();
+}
+
+bool FixEntryPanel::mayAddFix(const store::FixRecord& fix, const reference::AirportTable& airports,
+                              const reference::NavaidTable& navaids) const {
+    const auto airport = checks::findAirport(airports, homeICAO_);
+    if (!airport || !positionGiven())
+        return true;
+    reference::ReferencePosition at = reference::fixCoordinates(fix);
+    if (!fix.VOR.empty()) {
+        reference::ReferencePosition navaid{airport->AirportLat, airport->AirportLong};
+        if (!reference::LookUpNavaid(navaids, fix.VOR, navaid))
+            return true;
+        const auto p =
+            reference::GreatCircleDestination(navaid.lat, navaid.lon, fix.Heading, fix.VORDist);
+        at = {p.lat, p.lon};
+    }
+    const float miles =
+        reference::GreatCircleDistance(airport->AirportLat, airport->AirportLong,
+                                       static_cast<float>(at.lat), static_cast<float>(at.lon));
+    if (miles <= reference::NavaidAcceptDistance)
+        return true;
+    return b_.name.form().MsgBox(
+               "The fix " + fix.Name + " lies " + runtime::bareNumber(std::round(miles)) +
+                   " NM from " + airport->AirportICAO + ".\r\n" +
+                   "Is its hemisphere right? Add it anyway?",
+               ui::Buttons::YesNo, ui::Icon::None, ui::DefaultButton::Second) == ui::answers::Yes;
 }
 
 void FixEntryPanel::setHomeHemispheres(bool north, bool east) {

@@ -2,6 +2,7 @@
 
 #include "procedures/FixChanges.h"
 #include "reference/AirportTable.h"
+#include "reference/NavaidTable.h"
 #include "store/Records.h"
 #include "ui/Forms.h"
 
@@ -67,6 +68,13 @@ public:
     // than the last one followed; forgetAirport() when the screen reopens.
     void followAirport(const reference::AirportTable& airports, const std::string& icao);
     void forgetAirport() { homeICAO_.clear(); }
+    // A new fix more than 200 NM from the airport followed (a wrong
+    // hemisphere is the usual cause) is added only when the user says so;
+    // true to go on. A fix whose place cannot be worked out is not asked for.
+    // The boxes give a whole position (asks nothing, unlike positionComplete).
+    bool positionGiven() const;
+    bool mayAddFix(const store::FixRecord& fix, const reference::AirportTable& airports,
+                   const reference::NavaidTable& navaids) const;
     void setEnabled(bool enabled);
 
     // The position boxes hold a whole position; false after the message of

@@ -2,6 +2,7 @@
 #include "transitions/RunwayForm.h"
 
 #include "procedures/FeederRows.h"
+#include "procedures/FixCatalogue.h"
 
 #include <initializer_list>
 
@@ -25,6 +26,15 @@ void RunwayForm::AddRWWaypointCommand_Click() {
     }
     const procedures::NewWaypoint waypoint{RWAddNavText.text(), RWFixNameText.text(),
                                            RWAlt1Text.text(), fixPanel_.newFix()};
+    const bool newFix =
+        !waypoint.fix.empty() && fixPanel_.positionGiven() &&
+        procedures::FixCatalogue(m.WorkFixes, m.WorkFixCount).find(waypoint.fix) == 0;
+    if (newFix) {
+        store::FixRecord fix = waypoint.definition;
+        fix.Name = waypoint.fix;
+        if (!fixPanel_.mayAddFix(fix, m.AirportTable, m.NavaidTable))
+            return;
+    }
     if (!waypoint.navaid.empty() || waypoint.fix.empty() || fixPanel_.positionComplete()) {
         procedures::FeederTables tables = feederTables();
         if (procedures::Outcome refusal = procedures::addWaypoint(tables, waypoint)) {

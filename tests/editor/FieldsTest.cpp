@@ -113,5 +113,27 @@ TEST_F(EditorScreen, OpeningFocusAndTitleFollowTheMode) {
     EXPECT_FALSE(ed->AddNavText.hasFocus());
 }
 
+// A new fix far from the airport (the southern hemisphere left set) is
+// added only when the user says so.
+TEST_F(EditorScreen, AFarNewFixIsAddedOnlyWhenConfirmed) {
+    openCreate(CreateSTARs);
+    nameProcedure("ARR1", "16L");
+    for (const int answer : {ui::answers::No, ui::answers::Yes}) {
+        user.typeInto(ed->FixNameText, "FARFX");
+        user.typeInto(ed->DDMLatText, "47");
+        user.typeInto(ed->DMMLatText, "30");
+        user.click(ed->SLatOption);
+        user.typeInto(ed->DDMLongText, "122");
+        user.typeInto(ed->DMMLongText, "18");
+        expectQuestion("The fix FARFX lies 5697 NM from KSEA.\r\n"
+                       "Is its hemisphere right? Add it anyway?",
+                       answer, ui::Icon::None, ui::DefaultButton::Second);
+        user.click(ed->AddWaypointCommand);
+        EXPECT_EQ(ed->WaypointList.ListCount(), answer == ui::answers::Yes ? 1 : 0);
+        if (answer == ui::answers::No)
+            user.click(ed->ClearDataCommand);
+    }
+}
+
 } // namespace
 } // namespace editortest
