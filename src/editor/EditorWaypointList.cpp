@@ -119,7 +119,9 @@ void ModifyProcedure::WaypointList_Click() {
     // changes a fix the boxes do not show.
     FixIndex = 0;
     if (m.Store.FixesDefined != store::False) {
-        const std::string text = WaypointList.List(line);
+        const std::string text = isSTARMode() || !store::SIDTable::fits(row)
+                                     ? WaypointList.List(line)
+                                     : sidLineName(m.Store.SIDs[row]);
         if (!text.empty())
             FixIndex = static_cast<std::int16_t>(
                 procedures::FixCatalogue(m.Store.Fixes, m.Store.FixCount).find(text));

@@ -135,5 +135,17 @@ TEST_F(EditorScreen, AFarNewFixIsAddedOnlyWhenConfirmed) {
     }
 }
 
+// A row that intercepts a radial says so in the list; selecting it shows the
+// fix the leg flies to.
+TEST_F(EditorScreen, AnInterceptRowNamesWhatItIntercepts) {
+    openModify(ModifySIDs, sampleKSEA());
+    user.click(ed->NextProcedureCommand);
+    user.click(ed->NextProcedureCommand);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"INTERCEPT 250 TO HAROB", "ARVAD", "HAROB"}));
+    user.select(ed->WaypointList, 0);
+    EXPECT_EQ(ed->FixNameText.text(), "HAROB");
+    EXPECT_EQ(ed->InterceptHeadingText.text(), "250");
+}
+
 } // namespace
 } // namespace editortest

@@ -74,7 +74,7 @@ TEST_F(Flow, TheSIDsOfANewAirportAreSavedAndReadBackToTheByte) {
     user.typeInto(ed->Alt1Text, "9000");
     user.click(ed->AddWaypointCommand);
     expectLayout();
-    EXPECT_EQ(lines(), (std::vector<std::string>{"SEA", "BFIA", "SEA090", "OLM"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"SEA", "BFIA", "SEA090", "INTERCEPT 250 TO OLM"}));
 
     t.messages.expect(NoSTARs, ui::Buttons::YesNo, ui::Icon::Critical, ui::DefaultButton::First,
                       ui::ProgramTitle, ui::answers::No);
@@ -93,7 +93,7 @@ TEST_F(Flow, TheSIDsOfANewAirportAreSavedAndReadBackToTheByte) {
     EXPECT_EQ(ed->ProcedureNameText.text(), "BFI1");
     EXPECT_EQ(ed->RwText1.text(), "13R");
     EXPECT_EQ(ed->RwText2.text(), "31L");
-    EXPECT_EQ(lines(), (std::vector<std::string>{"SEA", "BFIA", "SEA090", "OLM"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"SEA", "BFIA", "SEA090", "INTERCEPT 250 TO OLM"}));
     expectLayout();
     t.messages.expect(NoSTARs, ui::Buttons::YesNo, ui::Icon::Critical, ui::DefaultButton::First,
                       ui::ProgramTitle, ui::answers::No);
