@@ -42,6 +42,7 @@ void ModifyProcedure::userEventEnded() {
     stepName_.clear();
     if (history_.record(name, stepValues(), stepBefore_, stepView()))
         showUndoButtons();
+    refreshMap();
 }
 
 void ModifyProcedure::UndoCommand_Click() {

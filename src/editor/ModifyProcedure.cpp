@@ -136,15 +136,10 @@ void ModifyProcedure::wireEvents() {
     OopsCommand.Click = [this] { OopsCommand_Click(); };
     UndoCommand.Click = [this] { UndoCommand_Click(); };
     RedoCommand.Click = [this] { RedoCommand_Click(); };
-    mapPanel_.wire([this](int line) {
-        if (line >= WaypointList.ListCount())
-            return;
-        WaypointList.setListIndex(line);
-        WaypointList_Click();
-    });
+    mapPanel_.wire(WaypointList, [this] { WaypointList_Click(); });
 }
 
-void ModifyProcedure::EventDone() {
+void ModifyProcedure::refreshMap() {
     fixPanel_.followAirport(m.AirportTable, AptNameText.text());
     map::MapTables tables;
     tables.store = &m.Store;

@@ -243,8 +243,6 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     bool Form_QueryUnload() override;
-    // The map follows every edit and selection.
-    void EventDone() override;
     // Each user action that changed the tables is one step of undo, named
     // by the command that made it; the view is what it began with.
     void userEventBegins() override;
@@ -253,6 +251,8 @@ protected:
     shell::Module1& m;
 
 private:
+    // The map follows every edit and selection: renewed after each user action.
+    void refreshMap();
     void setDesignState();
     void wireEvents();
 

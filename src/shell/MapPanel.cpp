@@ -58,8 +58,13 @@ void MapPanel::setDesignState() {
     c_.caption.setCaption(map::variationCaption(0, false));
 }
 
-void MapPanel::wire(std::function<void(int line)> pointClicked) {
-    c_.map.PointClick = std::move(pointClicked);
+void MapPanel::wire(ui::ListBox& list, std::function<void()> listClick) {
+    c_.map.PointClick = [&list, click = std::move(listClick)](int line) {
+        if (line >= list.ListCount())
+            return;
+        list.setListIndex(line);
+        click();
+    };
     c_.variation.LostFocus = [this] { variationEntered(); };
     c_.variation.KeyPress = [this](int& key) {
         if (key == Enter) {
@@ -96,6 +101,7 @@ void MapPanel::refresh(const std::string& icao, const map::MapTables& tables,
                        const map::MapFocus& focus) {
     if (icao != icao_) {
         icao_ = icao;
+        airport_ = checks::findAirport(m_.AirportTable, icao);
         if (!m_.MapVariationsRead) {
             m_.MapVariationsRead = true;
             try {
@@ -114,17 +120,18 @@ void MapPanel::refresh(const std::string& icao, const map::MapTables& tables,
     c_.caption.setCaption(map::variationCaption(east, set));
     // Drawn when the map is painted (or a test asks), from the tables as
     // they are then.
-    c_.map.setSource([this, icao, tables, focus, east, set] {
+    c_.map.setSource([this, tables, focus, east, set] {
         map::MapRequest request;
         request.tables = tables;
-        request.airport = checks::findAirport(m_.AirportTable, icao);
+        request.airport = airport_;
         request.focus = focus;
         request.variation = east;
         if (request.airport) {
-            auto cached = nearby_.find(icao);
+            auto cached = nearby_.find(icao_);
             if (cached == nearby_.end())
-                cached = nearby_.emplace(icao, map::nearbyNavaids(m_.NavaidTable, *request.airport))
-                             .first;
+                cached =
+                    nearby_.emplace(icao_, map::nearbyNavaids(m_.NavaidTable, *request.airport))
+                        .first;
             request.nearby = &cached->second;
         }
         map::Drawing drawing = map::buildMap(request);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,9 @@ public:
     MapPanel(Controls controls, Module1& m) : c_(controls), m_(m) {}
 
     void setDesignState();
-    void wire(std::function<void(int line)> pointClicked);
+    // A click on a point selects its line of `list` and runs the list's
+    // click as the user's own would.
+    void wire(ui::ListBox& list, std::function<void()> listClick);
     // Draws the tables for the airport in `icao`, the focus's route strong.
     void refresh(const std::string& icao, const map::MapTables& tables, const map::MapFocus& focus);
 
@@ -34,6 +37,7 @@ private:
     Controls c_;
     Module1& m_;
     std::string icao_;
+    std::optional<reference::AirportRecord> airport_; // icao_'s, looked up once
     std::map<std::string, std::vector<map::MapPoint>> nearby_;
 };
 

@@ -149,7 +149,7 @@ void AirportParser::onFix() {
     switch (section_) {
     case FileSection::Fixes:
         if (fixCount_ >= FixCapacity)
-            refuse("would need more than " + std::to_string(FixCapacity) + " fixes.");
+            refuseFull("would need more than " + std::to_string(FixCapacity) + " fixes.");
         ++fixCount_;
         store_.Fixes[fixCount_].Name = name;
         break;
@@ -192,7 +192,7 @@ void AirportParser::onStar() {
         refuse("has a second STAR on one line.", name);
     procedureNamedInLine_ = true;
     if (starRowCount_ >= STARCapacity)
-        refuse("would need more than " + std::to_string(STARCapacity) + " STAR rows.");
+        refuseFull("would need more than " + std::to_string(STARCapacity) + " STAR rows.");
     store_.STARs[starRowCount_ + 1].Name = name;
     starName_ = name;
 }
@@ -227,15 +227,15 @@ void AirportParser::onRnw() {
         while (slot <= 8 && !row.runway(slot).empty())
             ++slot;
         if (slot > 8)
-            refuse("gives one SID more than 8 runways.", id);
+            refuseFull("gives one SID more than 8 runways.", id);
         row.runway(slot) = id;
     } else if (section_ == FileSection::STARs) {
         const std::string id = runwayOperand();
         procedureTouchedInLine_ = true;
         if (starNumber_ > STARLimit)
-            refuse("would need more than " + std::to_string(STARLimit) + " STARs.");
+            refuseFull("would need more than " + std::to_string(STARLimit) + " STARs.");
         if (starRunwaySlot_ >= RunwaysPerSTAR)
-            refuse("would need more than " + std::to_string(RunwaysPerSTAR) +
+            refuseFull("would need more than " + std::to_string(RunwaysPerSTAR) +
                    " runways for one STAR.");
         ++starRunwaySlot_;
         store_.STARRunways(starNumber_, starRunwaySlot_) = id;

@@ -45,15 +45,17 @@ void AirportParser::refuse(const std::string& reason) const {
     refuse(reason, keyword_);
 }
 
-void AirportParser::refuse(const std::string& reason, const std::string& token) const {
+void AirportParser::refuse(const std::string& reason, const std::string& token,
+                           bool tableFull) const {
     throw ParseRefusal{{false, line_, runtime::clipped(token),
                         "The airport file cannot be read: " + lineText(line_) + " " + reason +
-                            "\r\n" + "The file has to be corrected before it can be opened."}};
+                            "\r\n" + "The file has to be corrected before it can be opened.",
+                        0, tableFull}};
 }
 
-void AirportParser::refuseAtLine(int lineNumber, const std::string& reason) {
+void AirportParser::refuseFullAtLine(int lineNumber, const std::string& reason) {
     line_ = lineNumber;
-    refuse(reason, std::string());
+    refuse(reason, std::string(), true);
 }
 
 void AirportParser::unknown() const {
@@ -148,7 +150,7 @@ RunwayWaypoint& AirportParser::addRunwayRow() {
     if (runwayName_.empty())
         refuse("has " + keyword_ + " before the first RNW.");
     if (runwayCount_ >= RunwayCapacity)
-        refuse("would need more than " + std::to_string(RunwayCapacity) + " runway rows.");
+        refuseFull("would need more than " + std::to_string(RunwayCapacity) + " runway rows.");
     ++runwayCount_;
     runwayLine_[static_cast<std::size_t>(runwayCount_)] = line_;
     RunwayWaypoint& row = store_.Runways[runwayCount_];
@@ -158,7 +160,7 @@ RunwayWaypoint& AirportParser::addRunwayRow() {
 
 SIDWaypoint& AirportParser::sidRowAt(int row) {
     if (row > SIDCapacity)
-        refuse("would need more than " + std::to_string(SIDCapacity) + " SID rows.");
+        refuseFull("would need more than " + std::to_string(SIDCapacity) + " SID rows.");
     return store_.SIDs[row];
 }
 
@@ -192,7 +194,7 @@ STARWaypoint& AirportParser::addSTARRow() {
     if (starName_.empty())
         refuse("has " + keyword_ + " before the first STAR.");
     if (starRowCount_ >= STARCapacity)
-        refuse("would need more than " + std::to_string(STARCapacity) + " STAR rows.");
+        refuseFull("would need more than " + std::to_string(STARCapacity) + " STAR rows.");
     ++starRowCount_;
     ++starLegsInLine_;
     STARWaypoint& row = store_.STARs[starRowCount_];
@@ -225,13 +227,13 @@ void AirportParser::finishLine() {
     }
     if (section_ == FileSection::SIDs) {
         if (sidCount_ >= std::numeric_limits<std::int16_t>::max())
-            refuse("would count more SID lines than the program can.");
+            refuseFull("would count more SID lines than the program can.");
         ++sidCount_;
         if (sidRowNext_ >= 2)
             store_.SIDs[sidRowNext_ - 1].EndOfRunway = True;
     } else if (section_ == FileSection::STARs && starRowCount_ != 0) {
         if (starCount_ >= STARLimit)
-            refuse("would need more than " + std::to_string(STARLimit) + " STARs.", starName_);
+            refuseFull("would need more than " + std::to_string(STARLimit) + " STARs.", starName_);
         const int first = lastRowOfPreviousSTAR_ + 1;
         // A STAR line without legs points past the rows in use, possibly past the table.
         if (STARTable::fits(first))
@@ -264,8 +266,8 @@ void AirportParser::finishFile(ProcedureCounters& counters) {
     const ConversionResult converted = ConvertRWArray(store_.Runways);
     if (!converted.ok) {
         line_ = runwayLine_[static_cast<std::size_t>(converted.inputRow)];
-        refuse("would need more than " + std::to_string(RunwayCapacity) + " runway rows.",
-               store_.Runways[converted.inputRow].ID);
+        refuseFull("would need more than " + std::to_string(RunwayCapacity) + " runway rows.",
+                   store_.Runways[converted.inputRow].ID);
     }
     store_.FixCount = fixCount_;
     store_.RunwayCount = static_cast<std::int16_t>(runwayCount_);

@@ -28,7 +28,8 @@ public:
     void parse(std::string line, int lineNumber);
     void finishLine();
     void finishFile(ProcedureCounters& counters);
-    [[noreturn]] void refuseAtLine(int lineNumber, const std::string& reason);
+    // The tables could not hold what the line asked for.
+    [[noreturn]] void refuseFullAtLine(int lineNumber, const std::string& reason);
 
 private:
     using Handler = void (AirportParser::*)();
@@ -43,7 +44,15 @@ private:
     const std::string& operand(bool required = false);
     const std::string& runwayOperand();
     [[noreturn]] void refuse(const std::string& reason) const;
-    [[noreturn]] void refuse(const std::string& reason, const std::string& token) const;
+    [[noreturn]] void refuse(const std::string& reason, const std::string& token,
+                             bool tableFull = false) const;
+    // A refusal because the file needs more than the tables hold.
+    [[noreturn]] void refuseFull(const std::string& reason) const {
+        refuse(reason, keyword_, true);
+    }
+    [[noreturn]] void refuseFull(const std::string& reason, const std::string& token) const {
+        refuse(reason, token, true);
+    }
     [[noreturn]] void unknown() const;
 
     FixRecord& lastFix();

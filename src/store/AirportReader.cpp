@@ -50,7 +50,7 @@ ReadResult LoadData(std::string_view content, ProcedureStore& store, ProcedureCo
         } catch (const std::out_of_range&) {
             // A row outside a table is a case the checks above missed: the
             // file is refused at the line reached, never half read.
-            parser.refuseAtLine(lines.count(), "cannot be held by the tables.");
+            parser.refuseFullAtLine(lines.count(), "cannot be held by the tables.");
         }
     } catch (const ParseRefusal& refused) {
         ClearArrays(store);

@@ -11,10 +11,11 @@ namespace store {
 
 struct ReadResult {
     bool ok = true;
-    int line = 0;         // logical line of the refusal
-    std::string token;    // the token refused, or the keyword that could not be carried out
-    std::string message;  // the exact text to show the user
-    int physicalLine = 0; // the line of the file on which the logical line begins
+    int line = 0;           // logical line of the refusal
+    std::string token;      // the token refused, or the keyword that could not be carried out
+    std::string message;    // the exact text to show the user
+    int physicalLine = 0;   // the line of the file on which the logical line begins
+    bool tableFull = false; // refused because the tables cannot hold the file
 };
 
 // The next token of `currentLine` from the 1-based `tokenPos`, which is left

@@ -23,6 +23,7 @@ void RunwayForm::userEventEnded() {
     stepName_.clear();
     if (history_.record(name, stepValues(), stepBefore_, stepView()))
         showUndoButtons();
+    refreshMap();
 }
 
 void RunwayForm::feederChanged(const std::string& step) {

@@ -129,15 +129,10 @@ void RunwayForm::wireEvents() {
     RWOopsCommand.Click = [this] { RWOopsCommand_Click(); };
     RWUndoCommand.Click = [this] { RWUndoCommand_Click(); };
     RWRedoCommand.Click = [this] { RWRedoCommand_Click(); };
-    mapPanel_.wire([this](int line) {
-        if (line >= RWWaypointList.ListCount())
-            return;
-        RWWaypointList.setListIndex(line);
-        RWWaypointList_Click();
-    });
+    mapPanel_.wire(RWWaypointList, [this] { RWWaypointList_Click(); });
 }
 
-void RunwayForm::EventDone() {
+void RunwayForm::refreshMap() {
     fixPanel_.followAirport(m.AirportTable, procedureEditor_.airportName());
     map::MapTables tables;
     tables.feederRows = &m.WorkRunways;

@@ -133,12 +133,12 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     bool Form_QueryUnload() override;
-    // The map follows every edit and selection.
-    void EventDone() override;
 
     shell::Module1& m;
 
 private:
+    // The map follows every edit and selection: renewed after each user action.
+    void refreshMap();
     void setDesignState();
     void wireEvents();
 

@@ -82,10 +82,6 @@ void App::dispatch(const std::function<void()>& event) {
         event();
         if (outermost && !ended_)
             eachLoadedForm(&Form::userEventEnded);
-        if (outermost)
-            for (Form* f : forms_)
-                if (f->visible_ && !ended_)
-                    f->EventDone();
     } catch (const ProgramEnd&) {
         endProgram();
     } catch (...) {

@@ -86,9 +86,6 @@ protected:
     virtual void Form_Load() {}
     // Runs on unload(), also when the user closes the window.
     virtual void Form_Unload() {}
-    // After every event the user caused, on each shown screen: where a
-    // screen brings what it derives from its tables up to date.
-    virtual void EventDone() {}
     // Runs first when the user closes the window; false keeps it open.
     virtual bool Form_QueryUnload() { return true; }
     // Around each event from the user (App::dispatch), for a loaded form:

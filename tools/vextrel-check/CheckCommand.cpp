@@ -93,11 +93,10 @@ void reportReference(const fs::path& folder, const reference::ReferenceTables& t
 // A refusal of the reader is a finding of its own kind: the tables are too
 // small for the file, or the file is not an airport file.
 checks::Finding refusal(const store::ReadResult& result) {
-    const std::string& m = result.message;
-    const bool full = m.find("more than") != std::string::npos ||
-                      m.find("cannot be held") != std::string::npos ||
-                      m.find("more SID lines") != std::string::npos;
-    return {checks::Severity::Error, full ? "capacity" : "unreadable", oneLine(m), {}};
+    return {checks::Severity::Error,
+            result.tableFull ? "capacity" : "unreadable",
+            oneLine(result.message),
+            {}};
 }
 
 class Run {
