@@ -26,6 +26,16 @@ AddARC::AddARC(ui::App& app, shell::Module1& m)
     Label4.setCaption("ARC Label Will Be");
     Label4.setVisible(false);
     ArcText.setVisible(false);
+    ArcText.setAccessibleName("ARC label");
+    ArcStartText.setAccessibleName("ARC start radial");
+    ArcEndText.setAccessibleName("ARC end radial");
+    ArcRadiusText.setAccessibleName("ARC radius");
+    StepAngleText.setAccessibleName("Step angle in degrees");
+    ArcAltText.setAccessibleName("ARC altitude");
+    LeftOption.setAccessibleName("Turn left");
+    RightOption.setAccessibleName("Turn right");
+    TurnInOptionYes.setAccessibleName("Add turn-in: yes");
+    TurnInOptionNo.setAccessibleName("Add turn-in: no");
     Label1.setCaption("ARC Start");
     Label2.setCaption("ARC End");
     Label3.setCaption("ARC Radius");
@@ -45,7 +55,7 @@ AddARC::AddARC(ui::App& app, shell::Module1& m)
     Label6.setCaption("ARC Altitude");
     TransferCommand.setCaption("Transfer Waypoint Data");
     ExitCommand.setCaption("No ARC Just Exit");
-    ExitCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
+    ExitCommand.makeLeaveButton();
 
     SelectNavaidCommand.Click = [this] { SelectNavaidCommand_Click(); };
     ArcText.LostFocus = [this] { ArcText_LostFocus(); };

@@ -19,12 +19,16 @@ FindWaypointForm::FindWaypointForm(ui::App& app, shell::Module1& m)
     setCaption("Navaid");
     SearchCommand.setCaption("Start Search");
     PointerListBox.setVisible(false);
+    PointerListBox.setExposed(false);
+    SearchText.setAccessibleName("Navaid to search for");
+    WaypointListBox.setAccessibleName("Navaids found");
+    FreqText.setAccessibleName("Frequency");
     LatText.setVisible(false);
     LongText.setVisible(false);
     Label2.setCaption("Frequency");
     AddWaypoint.setCaption("Transfer Waypoint Data");
     GoBackCommand.setCaption("   Oops    Go Back");
-    GoBackCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
+    GoBackCommand.makeLeaveButton();
 
     SearchCommand.Click = [this] { SearchCommand_Click(); };
     WaypointListBox.Click = [this] { WaypointListBox_Click(); };

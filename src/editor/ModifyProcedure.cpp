@@ -20,11 +20,24 @@ void ModifyProcedure::setDesignState() {
 
     ICAOLabel.setCaption("ICAO");
     AptNameText.setMaxLength(4);
+    AptNameText.setAccessibleName("Airport ICAO");
+    ProcedureNameText.setAccessibleName("Procedure name");
+    AddNavText.setAccessibleName("Navaid ID");
+    Alt1Text.setAccessibleName("Altitude");
+    FloatAltOption.setAccessibleName("Floating altitude");
+    OnHeadAltText.setAccessibleName("On-heading altitude");
+    OnHeadDistText.setAccessibleName("On-heading not before distance");
+    InterceptHeadingText.setAccessibleName("Intercept heading");
+    InterceptToOption.setAccessibleName("Intercept TO");
+    InterceptFromOption.setAccessibleName("Intercept FROM");
+    WaypointList.setAccessibleName("List of waypoints");
+    ProcedureMap.setAccessibleName("Map of the procedure");
     ProcedureNameLabel.setCaption("Procedure Name");
     ProcedureNameText.setMaxLength(16);
     RunwaysLabel.setCaption("Runway(s) Available in Procedure");
     for (int k = 1; k <= 8; ++k) {
         runwayBox(k).setMaxLength(3);
+        runwayBox(k).setAccessibleName("Runway " + runtime::printedNumber(k));
         runwayBox(k).setVisible(k == 1);
     }
     setCounterLabel(1, 1);
@@ -90,7 +103,7 @@ void ModifyProcedure::setDesignState() {
     DeleteProcedureCommand.setCaption("Delete This Procedure");
     SaveCommand.setCaption("Save All Procedures");
     OopsCommand.setCaption("No Changes Just Exit");
-    OopsCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
+    OopsCommand.makeLeaveButton();
     UndoCommand.setCaption("Undo");
     UndoCommand.setShortcuts({"Ctrl+Z"});
     UndoCommand.setEnabled(false);

@@ -12,9 +12,10 @@ UserFixForm::UserFixForm(ui::App& app, shell::Module1& module)
     : ui::Form(app, "UserFixForm"), m(module) {
     setCaption("User Fixes");
     setSize(260, 360);
+    UserFixList.setAccessibleName("User fixes");
     UseFixCommand.setCaption("Use Fix Data");
     GoBackCommand.setCaption("      Oops        Go Back");
-    GoBackCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
+    GoBackCommand.makeLeaveButton();
     UseFixCommand.Click = [this] { UseFixCommand_Click(); };
     UserFixList.DblClick = [this] { UserFixList_DblClick(); };
     GoBackCommand.Click = [this] { GoBackCommand_Click(); };

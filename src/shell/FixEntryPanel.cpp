@@ -68,6 +68,15 @@ void FixEntryPanel::setDesignState() {
     b_.vor.setMaxLength(3);
     b_.heading.setMaxLength(3);
     b_.distance.setMaxLength(5);
+    b_.name.setAccessibleName("Fix name");
+    b_.id.setAccessibleName("Fix ID");
+    b_.latDeg.setAccessibleName("Latitude degrees");
+    b_.latMin.setAccessibleName("Latitude minutes");
+    b_.longDeg.setAccessibleName("Longitude degrees");
+    b_.longMin.setAccessibleName("Longitude minutes");
+    b_.vor.setAccessibleName("VOR of the fix");
+    b_.heading.setAccessibleName("Heading from the VOR");
+    b_.distance.setAccessibleName("Distance from the VOR");
     b_.north.setCaption("North Lat");
     b_.south.setCaption("South Lat");
     b_.north.setValue(true);

@@ -52,6 +52,10 @@ InitialLoad::InitialLoad(ui::App& app, Module1& module) : ui::Form(app, "Initial
     ModifyDP.setCaption("SIDs");
     ModifySTAR.setCaption("STARs");
     ExitCommand.setCaption("EXIT");
+    CreateDP.setAccessibleName("New airport: SIDs");
+    CreateSTAR.setAccessibleName("New airport: STARs");
+    ModifyDP.setAccessibleName("Old airport: SIDs");
+    ModifySTAR.setAccessibleName("Old airport: STARs");
 
     CreateDP.Click = [this] { CreateProcedure(EditMode::CreateSIDs); };
     CreateSTAR.Click = [this] { CreateProcedure(EditMode::CreateSTARs); };

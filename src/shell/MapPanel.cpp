@@ -55,6 +55,7 @@ std::string writeVariations(const std::map<std::string, double>& variations) {
 
 void MapPanel::setDesignState() {
     c_.variation.setMaxLength(8);
+    c_.variation.setAccessibleName("Magnetic variation");
     c_.caption.setCaption(map::variationCaption(0, false));
 }
 

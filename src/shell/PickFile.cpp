@@ -10,7 +10,9 @@ PickFile::PickFile(ui::App& app, Module1& module) : ui::Form(app, "PickFile"), m
     setModal(true);
     Label1.setCaption("Type in ICAO    to search");
     DoneCommand.setCaption(" Oops!  Start Over");
-    DoneCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
+    PickICAO.setAccessibleName("Airport ICAO");
+    FileList.setAccessibleName("Airport files");
+    DoneCommand.makeLeaveButton();
     // File names match the typed code whatever its case, as they do on
     // Windows, where the airport files come from.
     FileList.setCaseSensitive(false);

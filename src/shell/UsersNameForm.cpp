@@ -11,6 +11,7 @@ UsersNameForm::UsersNameForm(ui::App& app, Module1& module)
     Label1.setCaption("If you would like your name printed in the output file as the author "
                       "please type in your name here.");
     NextCommand.setCaption("Next");
+    AuthorText.setAccessibleName("Author's name");
     AuthorText.Change = [this] { typedName_ = AuthorText.text(); };
     AuthorText.KeyPress = [this](int& key) {
         if (key == 13)

@@ -45,6 +45,10 @@ void RunwayForm::setDesignState() {
     RWDistLabel.setCaption("Distance");
     fixPanel_.setDesignState();
 
+    RWAddNavText.setAccessibleName("Navaid ID");
+    RWAlt1Text.setAccessibleName("Feeder altitude");
+    RWWaypointList.setAccessibleName("List of waypoints");
+    FeederMap.setAccessibleName("Map of the feeders");
     AddRWWaypointCommand.setCaption("Add To Waypoint List");
     ModifyRWWaypointCommand.setCaption("Modify");
     ModifyRWWaypointCommand.setEnabled(false);
@@ -63,7 +67,7 @@ void RunwayForm::setDesignState() {
     ViewNextFeederCommand.setCaption("View Next Feeder");
     RWSaveCommand.setCaption("Save Rw   Feeder");
     RWOopsCommand.setCaption("No Changes Just Exit");
-    RWOopsCommand.setCausesValidation(false); // leaves: a box left half typed is no obstacle
+    RWOopsCommand.makeLeaveButton();
     RWUndoCommand.setCaption("Undo");
     RWUndoCommand.setShortcuts({"Ctrl+Z"});
     RWUndoCommand.setEnabled(false);

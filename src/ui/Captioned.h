@@ -3,6 +3,7 @@
 #include "ui/Control.h"
 
 #include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -23,5 +24,15 @@ private:
     std::string caption_;
     std::string designCaption_;
 };
+
+// A caption as the screen shows it: the runs of spaces that once spread a
+// caption over a fixed-width button or lined it up with the boxes below are
+// one space, and no line starts or ends with one. The captions themselves
+// stay as they are: messages and files use them.
+std::string screenText(std::string_view caption);
+
+// The name a screen reader says for `control`: its accessible name, else
+// its caption as shown, else nothing.
+std::string spokenName(const Control& control);
 
 } // namespace ui

@@ -60,6 +60,11 @@ CommandButton* buttonForShortcut(const Form& form, std::string_view keys) {
             for (const std::string& shortcut : button->shortcuts())
                 if (shortcut == keys)
                     return button;
+    if (keys.size() == 5 && keys.starts_with("Alt+"))
+        for (Control* control : form.tabOrder())
+            if (auto* button = dynamic_cast<CommandButton*>(control))
+                if (mnemonic(*button) == keys[4])
+                    return button;
     return nullptr;
 }
 

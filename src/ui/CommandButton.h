@@ -2,6 +2,7 @@
 
 #include "ui/Captioned.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,13 @@ public:
     void setShortcuts(std::vector<std::string> keys);
 
     bool causesValidation() const override { return causesValidation_; }
-    // Set at design time on buttons that leave or cancel.
-    void setCausesValidation(bool on) { causesValidation_ = on; }
+    // The screen's button that leaves or cancels: a box left half typed
+    // is no obstacle to it (no check runs), and Escape clicks it. Set at
+    // design time.
+    void makeLeaveButton() {
+        causesValidation_ = false;
+        shortcuts_.push_back("Esc");
+    }
 
     Event Click;
 
@@ -41,7 +47,14 @@ private:
     bool causesValidation_ = true;
 };
 
-// The button of `form` that `keys` click, or none.
+// The letter (upper case) that Alt clicks `button` with, or 0: the first
+// letter of a word of its caption, else another letter of it, that no
+// button before it in its form's tab order has taken.
+char mnemonic(const CommandButton& button);
+// Where that letter stands in screenText(caption), or npos.
+std::size_t mnemonicPosition(const CommandButton& button);
+
+// The button of `form` that `keys` click ("Alt+S" for a mnemonic), or none.
 CommandButton* buttonForShortcut(const Form& form, std::string_view keys);
 
 } // namespace ui

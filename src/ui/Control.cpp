@@ -49,6 +49,13 @@ void Control::setTabStop(bool on) {
     changed(Property::TabStop);
 }
 
+void Control::setAccessibleName(std::string name) {
+    if (accessibleName_ == name)
+        return;
+    accessibleName_ = std::move(name);
+    changed(Property::AccessibleName);
+}
+
 void Control::placeIn(Frame& frame) {
     container_ = &frame;
 }

@@ -27,6 +27,7 @@ enum class Property {
     Drive,
     Drawing,
     ToolTip,
+    AccessibleName,
 };
 
 using Event = std::function<void()>;
@@ -55,6 +56,15 @@ public:
     void setVisible(bool on);
     bool tabStop() const { return common_.tabStop; }
     void setTabStop(bool on);
+
+    // What a screen reader calls the control, unique within its form. When
+    // none is set, a captioned control is called by its caption as shown.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name);
+    // A helper no user works with (a hidden index list) is kept out of the
+    // screen reader's way. Set at design time.
+    bool exposed() const { return exposed_; }
+    void setExposed(bool on) { exposed_ = on; }
 
     // A control inside a frame hides and disables with it; option buttons
     // in one container form one group. Set once, at design time.
@@ -104,6 +114,8 @@ private:
     Form& form_;
     std::string name_;
     Frame* container_ = nullptr;
+    std::string accessibleName_;
+    bool exposed_ = true;
     Common common_;
     Common commonDesign_;
 };

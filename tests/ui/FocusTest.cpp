@@ -85,18 +85,18 @@ TEST_F(FocusTest, ARefusingLostFocusStopsTheClickItInterrupted) {
     EXPECT_EQ(screen.log.size(), 4u);
 }
 
-// A button that leaves or cancels takes its click past a refusing box; the
-// box is checked when the focus moves on to a control that checks, not when
-// it comes back to the box itself.
+// A button that leaves or cancels takes its click, or Escape, past a
+// refusing box; the box is checked when the focus moves on to a control
+// that checks, not when it comes back to the box itself.
 TEST_F(FocusTest, ALeaveButtonTakesItsClickAndTheCheckWaits) {
     screen.refuse = &screen.IdentText;
-    screen.OkCommand.setCausesValidation(false);
+    screen.OkCommand.makeLeaveButton();
     h.user.typeInto(screen.IdentText, "12A");
     screen.log.clear();
     h.user.click(screen.OkCommand);
     h.user.click(screen.IdentText);
     EXPECT_THAT(screen.log, ElementsAre("OkCommand_Click"));
-    h.user.click(screen.OkCommand);
+    EXPECT_TRUE(h.app.userShortcut(screen, "Esc"));
     h.user.click(screen.NameText);
     EXPECT_THAT(screen.log, ElementsAre("OkCommand_Click", "OkCommand_Click",
                                         "IdentText_LostFocus, focus in NameText"));

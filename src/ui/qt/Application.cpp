@@ -2,10 +2,12 @@
 
 #include "runtime/RuntimeError.h"
 #include "ui/App.h"
+#include "ui/Captioned.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/qt/BindError.h"
 #include "ui/qt/Binder.h"
+#include "ui/qt/ButtonBinding.h"
 #include "ui/qt/FormDesigns.h"
 #include "ui/qt/MessageBoxes.h"
 #include "ui/qt/Text.h"
@@ -70,8 +72,10 @@ void Application::bind(ui::Form& form, std::unique_ptr<FormWindow> window) {
                                          fromQt(window->objectName()));
     auto screen = std::make_unique<Screen>();
     screen->form = &form;
+    // A helper kept from the screen reader has no widget at all.
     for (ui::Control* control : form.controls())
-        screen->bindings.push_back(bindControl(*this, *control, *window));
+        if (control->exposed())
+            screen->bindings.push_back(bindControl(*this, *control, *window));
     screen->window = std::move(window);
 
     Screen& s = *screen;
@@ -101,6 +105,13 @@ void Application::bind(ui::Form& form, std::unique_ptr<FormWindow> window) {
     screens_.push_back(std::move(screen));
 }
 
+void Application::showMnemonics(const ui::Form& form) {
+    for (const ui::Control* control : form.controls())
+        if (const auto it = bindings_.find(control); it != bindings_.end())
+            if (auto* button = dynamic_cast<ButtonBinding*>(it->second))
+                button->showMnemonic();
+}
+
 void Application::bindAll() {
     for (ui::Form* form : app_.forms())
         bind(*form, createDesignedWindow(form->name()));
@@ -123,7 +134,8 @@ void Application::applyForm(Screen& screen, int what) {
     FormWindow& window = *screen.window;
     switch (static_cast<ui::FormProperty>(what)) {
     case ui::FormProperty::Caption:
-        window.setWindowTitle(toQt(screen.form->caption()));
+        window.setWindowTitle(toQt(ui::screenText(screen.form->caption())));
+        window.setAccessibleName(window.windowTitle());
         break;
     case ui::FormProperty::Visible:
         if (screen.form->visible()) {

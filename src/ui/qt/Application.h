@@ -63,6 +63,8 @@ public:
     };
     // Gives the keyboard focus to the widget of the model's focus owner.
     void syncFocus();
+    // Underlines the Alt letter of each button of `form`.
+    void showMnemonics(const ui::Form& form);
 
 private:
     struct Screen {

@@ -11,14 +11,18 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 
 namespace ui::qt {
 
 ButtonBinding::ButtonBinding(Application& owner, ui::Control& control, QAbstractButton& button)
     : ControlBinding(owner, control, button), button_(button) {
-    // Groups are the model's; Qt's exclusivity could not show "none".
-    button_.setAutoExclusive(false);
+    // A radio button stays auto-exclusive, so that it is one of a group to
+    // a screen reader and the arrow keys move within its group: the model's
+    // groups are the options of one frame, and so are Qt's, the options of
+    // one parent widget. Showing "none" lifts the exclusivity for a moment.
+    button_.setAutoExclusive(dynamic_cast<ui::OptionButton*>(&control) != nullptr);
     QObject::connect(&button_, &QAbstractButton::clicked, this, [this] {
         if (syncing())
             return;
@@ -31,22 +35,50 @@ ButtonBinding::ButtonBinding(Application& owner, ui::Control& control, QAbstract
 void ButtonBinding::apply(ui::Property what) {
     switch (what) {
     case ui::Property::Caption:
-        if (auto* captioned = dynamic_cast<ui::Captioned*>(&control()))
-            button_.setText(toQt(captioned->caption()));
+        if (auto* command = dynamic_cast<ui::CommandButton*>(&control())) {
+            // A new caption may move the Alt letters of the buttons after it.
+            owner_.showMnemonics(command->form());
+        } else if (auto* captioned = dynamic_cast<ui::Captioned*>(&control())) {
+            button_.setText(toQt(ui::screenText(captioned->caption())));
+        }
+        ControlBinding::apply(ui::Property::AccessibleName);
         break;
     case ui::Property::ToolTip:
         if (auto* command = dynamic_cast<ui::CommandButton*>(&control()))
             button_.setToolTip(toQt(command->toolTip()));
         break;
     case ui::Property::Value:
-        if (auto* o = dynamic_cast<ui::OptionButton*>(&control()))
+        if (auto* o = dynamic_cast<ui::OptionButton*>(&control())) {
+            button_.setAutoExclusive(o->value());
             button_.setChecked(o->value());
-        else if (auto* c = dynamic_cast<ui::CheckBox*>(&control()))
+            button_.setAutoExclusive(true);
+        } else if (auto* c = dynamic_cast<ui::CheckBox*>(&control()))
             button_.setChecked(c->value() != 0);
         break;
     default:
         ControlBinding::apply(what);
     }
+}
+
+void ButtonBinding::showMnemonic() {
+    auto* command = dynamic_cast<ui::CommandButton*>(&control());
+    if (command == nullptr)
+        return;
+    QString text = toQt(ui::screenText(command->caption()));
+    text.replace('&', "&&");
+    const std::size_t at = ui::mnemonicPosition(*command);
+    if (at != std::string::npos) {
+        // Letters before it are plain ASCII or not: count in the model's bytes.
+        const std::string shown = ui::screenText(command->caption());
+        QString before = toQt(shown.substr(0, at));
+        before.replace('&', "&&");
+        text.insert(before.size(), '&');
+    }
+    button_.setText(text);
+    // The model clicks the button on Alt and its letter (the key filter),
+    // as it does for every key of a button: Qt's own would bypass the check
+    // of the box being left.
+    button_.setShortcut(QKeySequence());
 }
 
 bool ButtonBinding::keyPressed(QKeyEvent& event) {
@@ -70,10 +102,11 @@ void CaptionBinding::apply(ui::Property what) {
     case ui::Property::Caption:
         if (auto* captioned = dynamic_cast<ui::Captioned*>(&control())) {
             if (auto* label = qobject_cast<QLabel*>(&widget()))
-                label->setText(toQt(captioned->caption()));
+                label->setText(toQt(ui::screenText(captioned->caption())));
             else if (auto* box = qobject_cast<QGroupBox*>(&widget()))
-                box->setTitle(toQt(captioned->caption()));
+                box->setTitle(toQt(ui::screenText(captioned->caption())));
         }
+        ControlBinding::apply(ui::Property::AccessibleName);
         break;
     case ui::Property::Visible:
         ControlBinding::apply(what);

@@ -13,6 +13,8 @@ class ButtonBinding : public ControlBinding {
 public:
     ButtonBinding(Application& owner, ui::Control& control, QAbstractButton& button);
     void apply(ui::Property what) override;
+    // A command button's caption as shown, its Alt letter underlined.
+    void showMnemonic();
 
 private:
     bool keyPressed(QKeyEvent& event) override;

@@ -1,9 +1,11 @@
 #include "ui/qt/ControlBinding.h"
 
 #include "ui/App.h"
+#include "ui/Captioned.h"
 #include "ui/CommandButton.h"
 #include "ui/Form.h"
 #include "ui/qt/Application.h"
+#include "ui/qt/Text.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -53,6 +55,9 @@ void ControlBinding::apply(ui::Property what) {
                                : control_.focusable()                     ? Qt::ClickFocus
                                                                           : widget_.focusPolicy());
         break;
+    case ui::Property::AccessibleName:
+        widget_.setAccessibleName(toQt(ui::spokenName(control_)));
+        break;
     default:
         break;
     }
@@ -60,11 +65,12 @@ void ControlBinding::apply(ui::Property what) {
 
 void ControlBinding::applyAll() {
     const Application::Sync sync(owner_);
-    for (ui::Property p : {ui::Property::Enabled, ui::Property::Visible, ui::Property::TabStop,
-                           ui::Property::Text, ui::Property::Caption, ui::Property::MaxLength,
-                           ui::Property::ForeColor, ui::Property::Items, ui::Property::ListIndex,
-                           ui::Property::Selection, ui::Property::Value, ui::Property::Path,
-                           ui::Property::Pattern, ui::Property::Drive, ui::Property::ToolTip})
+    for (ui::Property p :
+         {ui::Property::Enabled, ui::Property::Visible, ui::Property::TabStop, ui::Property::Text,
+          ui::Property::Caption, ui::Property::MaxLength, ui::Property::ForeColor,
+          ui::Property::Items, ui::Property::ListIndex, ui::Property::Selection,
+          ui::Property::Value, ui::Property::Path, ui::Property::Pattern, ui::Property::Drive,
+          ui::Property::ToolTip, ui::Property::AccessibleName})
         apply(p);
 }
 

@@ -124,7 +124,7 @@ private slots:
     void designStateIsPushedToTheWidgets() {
         QCOMPARE(h->window()->windowTitle(), QString("Test Screen"));
         QCOMPARE(h->widget<QLabel>(h->screen.NoteLabel)->text(), QString("Ident"));
-        QCOMPARE(h->widget<QPushButton>(h->screen.OkCommand)->text(), QString("OK"));
+        QCOMPARE(h->widget<QPushButton>(h->screen.OkCommand)->text(), QString("&OK"));
         QVERIFY(h->widget<QRadioButton>(h->screen.NorthOption)->isChecked());
         QCOMPARE(QApplication::focusWidget(), h->widget<QLineEdit>(h->screen.IdentText));
         h->screen.IdentText.setForeColor(ui::colors::Red);
@@ -237,6 +237,9 @@ private slots:
         QVERIFY(h->screen.SouthOption.value());
         QVERIFY(!h->screen.NorthOption.value());
         QVERIFY(!h->widget<QRadioButton>(h->screen.NorthOption)->isChecked());
+        // "None" shows too, though Qt's own groups keep one checked.
+        h->screen.SouthOption.setValue(false);
+        QVERIFY(!h->widget<QRadioButton>(h->screen.SouthOption)->isChecked());
         QCOMPARE(h->screen.FloatCheck.value(), 1);
         QCOMPARE(list->currentRow(), 1);
         h->screen.WaypointList.setListIndex(-1);

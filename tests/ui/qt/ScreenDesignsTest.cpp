@@ -21,6 +21,7 @@
 #include "map/MapBuilder.h"
 #include "store/AirportReader.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,7 +114,8 @@ private slots:
 
         // OLM4's runway 16C has no transition: red on the widget too.
         QCOMPARE(h->widget<QPushButton>(h->editor.NextProcedureCommand)->text(),
-                 QString("View Next Procedure"));
+                 QString("&View Next Procedure"));
+        QCOMPARE(namingFaults(h->editor), QStringList{});
         h->click(h->editor.NextProcedureCommand);
         h->click(h->editor.NextProcedureCommand);
         QCOMPARE(h->listLines(h->editor.WaypointList), (QStringList{"OLM", "CHENY"}));
@@ -154,12 +156,13 @@ private slots:
         QWidget* window = h->shown(h->picker);
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QString("User Fixes"));
-        QCOMPARE(h->widget<QPushButton>(h->picker.GoBackCommand)->text(),
-                 QString("      Oops        Go Back"));
+        // Shown without the runs of spaces, with the Alt letters underlined.
+        QCOMPARE(h->widget<QPushButton>(h->picker.UseFixCommand)->text(), QString("&Use Fix Data"));
+        QCOMPARE(h->widget<QPushButton>(h->picker.GoBackCommand)->text(), QString("&Oops Go Back"));
         QCOMPARE(h->listLines(h->picker.UserFixList), (QStringList{"HAROB", "OLM270"}));
         h->clickLine(h->picker.UserFixList, 1);
         QCOMPARE(h->picker.UserFixList.listIndex(), 1);
-        h->click(h->picker.UseFixCommand);
+        QTest::keyClick(h->widget<QListWidget>(h->picker.UserFixList), Qt::Key_U, Qt::AltModifier);
 
         QCOMPARE(h->editor.FixNameText.text(), std::string("OLM270"));
         QCOMPARE(h->editor.VORFIXText.text(), std::string("OLM"));
@@ -178,7 +181,7 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QString("Modify a Runway Intermediate Fix Procedure"));
         QCOMPARE(h->widget<QPushButton>(h->runwayForm.RWSaveCommand)->text(),
-                 QString("Save Rw 16C  Feeder"));
+                 QString("&Save Rw 16C Feeder"));
 
         // North/South and East/West are two groups.
         QTest::mouseClick(h->widget<QRadioButton>(h->runwayForm.RWSLatOption), Qt::LeftButton);
@@ -213,7 +216,7 @@ private slots:
         h->click(h->search.SearchCommand);
         QCOMPARE(h->listLines(h->search.WaypointListBox).size(), 2);
         h->clickLine(h->search.WaypointListBox, 1);
-        QCOMPARE(h->widget<QLabel>(h->search.LatText)->text(), QString("S33 30.00     Latitude"));
+        QCOMPARE(h->widget<QLabel>(h->search.LatText)->text(), QString("S33 30.00 Latitude"));
 
         h->click(h->search.AddWaypoint);
         QVERIFY(!searchWindow->isVisible());
@@ -280,6 +283,17 @@ private slots:
         QVERIFY(!strongNear(middle(at("SEA1"), at("SEA2"))));
     }
 
+    // Every control a user works with has a name a screen reader says,
+    // unique in its window, and the role of what it is; each button's Alt
+    // letter is its own; every window is titled.
+    void everyControlIsNamedForAScreenReader() {
+        h->bind();
+        QStringList wrong;
+        for (ui::Form* form : h->app.forms())
+            wrong << namingFaults(*form);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
+    }
+
     // Tab goes through each screen as it is read: top to bottom, and left
     // to right within a row.
     void tabFollowsTheReadingOrder() {
@@ -309,6 +323,53 @@ private slots:
     }
 
 private:
+    QStringList namingFaults(const ui::Form& form) {
+        QStringList wrong;
+        const QString where = QString::fromStdString(form.name()) + ": ";
+        QWidget* window = h->adapter->window(form);
+        if (window->windowTitle().isEmpty() || window->accessibleName().isEmpty())
+            wrong << where + "untitled window";
+        QSet<QString> names;
+        QSet<QString> letters;
+        for (const ui::Control* c : form.controls()) {
+            QWidget* w = h->adapter->widget(*c);
+            const std::string_view kind = c->kind();
+            if (!c->exposed()) {
+                if (w != nullptr)
+                    wrong << where + "a widget for the helper " + QString::fromStdString(c->name());
+                continue;
+            }
+            if (kind == "Label" || kind == "Frame")
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            const QString name = a->text(QAccessible::Name);
+            const QString what = where + QString::fromStdString(c->name());
+            if (name.isEmpty())
+                wrong << what + " has no name";
+            else if (names.contains(name))
+                wrong << what + " has the name of another: " + name;
+            names << name;
+            const QAccessible::Role role = kind == "OptionButton"    ? QAccessible::RadioButton
+                                           : kind == "CheckBox"      ? QAccessible::CheckBox
+                                           : kind == "CommandButton" ? QAccessible::Button
+                                                                     : a->role();
+            if (a->role() != role)
+                wrong << what + " is exposed as role " + QString::number(a->role());
+            // Qt groups the options of one parent, the model those of one frame.
+            if (kind == "OptionButton" && c->container() != nullptr &&
+                w->parentWidget() != h->adapter->widget(*c->container()))
+                wrong << what + " is not in its frame's widget";
+            if (kind == "CommandButton") {
+                const QString letter =
+                    QKeySequence::mnemonic(qobject_cast<QPushButton*>(w)->text()).toString();
+                if (letter.isEmpty() || letters.contains(letter))
+                    wrong << what + " has no Alt letter of its own";
+                letters << letter;
+            }
+        }
+        return wrong;
+    }
+
     std::unique_ptr<Harness> h;
 };
 
