@@ -4,6 +4,10 @@
 
 namespace shell {
 
+namespace {
+constexpr int Enter = 13;
+} // namespace
+
 PickFile::PickFile(ui::App& app, Module1& module) : ui::Form(app, "PickFile"), m(module) {
     setCaption("Airport Select");
     // The menu behind waits until a file is chosen or the list is left.
@@ -16,8 +20,16 @@ PickFile::PickFile(ui::App& app, Module1& module) : ui::Form(app, "PickFile"), m
     // File names match the typed code whatever its case, as they do on
     // Windows, where the airport files come from.
     FileList.setCaseSensitive(false);
+    // A click opens the file: the arrow keys only walk the list.
+    FileList.setClickOnEnter(true);
 
     PickICAO.Change = [this] { PickICAO_Change(); };
+    PickICAO.KeyPress = [this](int& key) {
+        if (key == Enter) {
+            key = 0;
+            PickICAO_Enter();
+        }
+    };
     FileList.Click = [this] { FileList_Click(); };
     DoneCommand.Click = [this] { unload(); };
     setTabOrder({&PickICAO, &FileList, &DoneCommand});
@@ -46,6 +58,18 @@ void PickFile::Form_Load() {
 void PickFile::PickICAO_Change() {
     PickICAO.setFocus();
     FileList.setPattern(PickICAO.text() + "*");
+}
+
+void PickFile::PickICAO_Enter() {
+    // The one file the typed code names opens; among several, the choice
+    // goes on in the list.
+    if (FileList.ListCount() == 1) {
+        FileList.setListIndex(0);
+        FileList_Click();
+    } else if (FileList.ListCount() > 1) {
+        FileList.setListIndex(0);
+        FileList.setFocus();
+    }
 }
 
 void PickFile::FileList_Click() {

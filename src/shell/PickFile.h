@@ -21,6 +21,7 @@ protected:
 
 private:
     void PickICAO_Change();
+    void PickICAO_Enter();
     void FileList_Click();
 
     Module1& m;

@@ -100,6 +100,9 @@ public:
     void userClick(Control& control);
     // A click on entry index of a list.
     void userSelect(ListControl& list, int index);
+    // The arrow keys moved a list's selection to index; Enter on a list.
+    void userSelectByKeys(ListControl& list, int index);
+    void userEnter(ListControl& list);
     // A double click: on a list, the click on the entry first.
     void userDoubleClick(Control& control);
     void userDoubleClick(ListControl& list, int index);

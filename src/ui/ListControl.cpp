@@ -44,6 +44,20 @@ void ListControl::selectByUser(int index) {
         Click();
 }
 
+void ListControl::selectByKeys(int index) {
+    if (!clickOnEnter_) {
+        selectByUser(index);
+        return;
+    }
+    if (index >= firstIndex() && index < ListCount())
+        setListIndexQuietly(index);
+}
+
+void ListControl::enterByUser() {
+    if (clickOnEnter_ && listIndex() >= firstIndex() && listIndex() < ListCount() && Click)
+        Click();
+}
+
 void ListControl::doubleClickedByUser() {
     if (DblClick)
         DblClick();

@@ -30,8 +30,18 @@ public:
     Event Click;
     Event DblClick;
 
+    // A list whose Click does more than show the entry (opens a file) is
+    // walked with the arrow keys without it; Enter gives the Click then.
+    // Set at design time.
+    bool clickOnEnter() const { return clickOnEnter_; }
+    void setClickOnEnter(bool on) { clickOnEnter_ = on; }
+
     // A user's click on an entry that got the focus: select it, then Click.
     virtual void selectByUser(int index);
+    // The arrow keys moved the selection to `index`.
+    void selectByKeys(int index);
+    // Enter on the list.
+    void enterByUser();
     // A user's double click, after the click on the entry.
     void doubleClickedByUser() override;
 
@@ -49,6 +59,7 @@ private:
     int listIndex_ = -1;
     std::vector<std::string> designItems_;
     int designListIndex_ = -1;
+    bool clickOnEnter_ = false;
 };
 
 } // namespace ui

@@ -50,6 +50,22 @@ void App::userSelect(ListControl& list, int index) {
         });
 }
 
+void App::userSelectByKeys(ListControl& list, int index) {
+    if (userPress(list))
+        dispatch([&] {
+            if (holds(*this, list))
+                list.selectByKeys(index);
+        });
+}
+
+void App::userEnter(ListControl& list) {
+    if (userPress(list))
+        dispatch([&] {
+            if (holds(*this, list))
+                list.enterByUser();
+        });
+}
+
 void App::userDoubleClick(Control& control) {
     if (userPress(control))
         dispatch([&] {

@@ -50,6 +50,27 @@ TEST_F(ShellTest, ModifyListsTheAirportFilesByTypedPrefixAndOpensTheOneClicked) 
     EXPECT_FALSE(pick->isLoaded());
 }
 
+// By keyboard: Enter opens the one file the typed code names; among
+// several, the arrows walk the list without opening a file, Enter opens.
+TEST_F(ShellTest, TheAirportListIsUsedByKeyboard) {
+    startInstalled();
+    t.user.click(menu->ModifySTAR);
+    t.user.typeInto(pick->PickICAO, "k");
+    t.user.pressEnter(pick->PickICAO);
+    EXPECT_TRUE(pick->FileList.hasFocus());
+    t.app.userSelectByKeys(pick->FileList, 1);
+    EXPECT_TRUE(editor->opened.empty());
+    t.app.userEnter(pick->FileList);
+    EXPECT_EQ(m->AirportFileName, "KSEA.txt");
+    EXPECT_TRUE(editor->visible());
+
+    editor->unload();
+    t.user.click(menu->ModifySTAR);
+    t.user.typeInto(pick->PickICAO, "kl");
+    t.user.pressEnter(pick->PickICAO);
+    EXPECT_EQ(m->AirportFileName, "KLAX.txt");
+}
+
 TEST_F(ShellTest, MissingDataFolderNamesTheSimulatorFolderAndEnds) {
     startInstalled();
     std::filesystem::remove_all(sim / "PMDG");

@@ -7,6 +7,7 @@
 #include "ui/qt/Text.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -17,9 +18,10 @@ ListBinding::ListBinding(Application& owner, ui::ListControl& list, QListWidget&
     view_.setSelectionMode(QAbstractItemView::SingleSelection);
     watch(*view_.viewport());
     QObject::connect(&view_, &QListWidget::currentRowChanged, this, [this](int row) {
+        // Clicks are taken on the press: a change of row here is the keys'.
         if (syncing() || row < 0)
             return;
-        app().userSelect(list_, list_.firstIndex() + row);
+        app().userSelectByKeys(list_, list_.firstIndex() + row);
         const Application::Sync sync(owner_);
         apply(ui::Property::ListIndex);
     });
@@ -50,6 +52,13 @@ void ListBinding::apply(ui::Property what) {
     default:
         ControlBinding::apply(what);
     }
+}
+
+bool ListBinding::keyPressed(QKeyEvent& event) {
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter)
+        return false;
+    app().userEnter(list_);
+    return true;
 }
 
 bool ListBinding::mousePressed(QObject& watched, QMouseEvent& event, bool doubleClick) {

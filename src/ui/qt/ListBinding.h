@@ -21,6 +21,7 @@ public:
 
 private:
     bool mousePressed(QObject& watched, QMouseEvent& event, bool doubleClick) override;
+    bool keyPressed(QKeyEvent& event) override;
     ui::ListControl& list_;
     QListWidget& view_;
 };
