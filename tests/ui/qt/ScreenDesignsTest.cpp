@@ -22,8 +22,10 @@
 #include "store/AirportReader.h"
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -111,6 +113,18 @@ private slots:
         QCOMPARE(window->windowTitle(), QString("Modify a Standard Terminal Arrival Procedure"));
         QCOMPARE(h->listLines(h->editor.WaypointList), (QStringList{"SUMMA", "BLAKO", "COYLA"}));
         QVERIFY(!h->adapter->widget(h->editor.OnHeadFrame)->isVisible());
+        // Where the SID-only frames were, no empty border stands.
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            auto* frame = qobject_cast<QFrame*>(w);
+            const bool bordered =
+                qobject_cast<QGroupBox*>(w) != nullptr ||
+                (frame != nullptr && frame->metaObject() == &QFrame::staticMetaObject &&
+                 frame->frameShape() != QFrame::NoFrame);
+            bool holdsSomething = false;
+            for (QWidget* child : w->findChildren<QWidget*>())
+                holdsSomething = holdsSomething || child->isVisible();
+            QVERIFY2(!bordered || !w->isVisible() || holdsSomething, qPrintable(w->objectName()));
+        }
 
         // OLM4's runway 16C has no transition: red on the widget too.
         QCOMPARE(h->widget<QPushButton>(h->editor.NextProcedureCommand)->text(),
@@ -294,6 +308,31 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
     }
 
+    // A box stays next to what is left of it (its label) when a window is
+    // widened: the room goes elsewhere.
+    void boxesStayByTheirLabelsWhenWidened() {
+        h->bind();
+        QStringList wrong;
+        for (ui::Form* form : h->app.forms()) {
+            // The window alone, in its design state: loading the screen would
+            // run its start-up.
+            QWidget* window = h->adapter->window(*form);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QMap<QString, int> before = gapsLeftOfBoxes(*form);
+            window->resize(window->width() + 400, window->height());
+            QTest::qWait(1);
+            const QMap<QString, int> after = gapsLeftOfBoxes(*form);
+            for (auto it = before.begin(); it != before.end(); ++it)
+                if (after.value(it.key()) > it.value() + 16)
+                    wrong << QString::fromStdString(form->name()) + ": " + it.key() + " " +
+                                 QString::number(it.value()) + " -> " +
+                                 QString::number(after.value(it.key()));
+            window->hide();
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
+    }
+
     // Tab goes through each screen as it is read: top to bottom, and left
     // to right within a row.
     void tabFollowsTheReadingOrder() {
@@ -323,6 +362,38 @@ private slots:
     }
 
 private:
+    // For each box shown, the room between it and the nearest widget on its
+    // left in the same row.
+    QMap<QString, int> gapsLeftOfBoxes(const ui::Form& form) {
+        QWidget* window = h->adapter->window(form);
+        window->layout()->activate();
+        QList<QWidget*> shown;
+        for (QWidget* w : window->findChildren<QWidget*>())
+            if (w->isVisibleTo(window) && w->findChildren<QWidget*>().isEmpty())
+                shown << w;
+        QMap<QString, int> gaps;
+        for (const ui::Control* c : form.controls()) {
+            auto* box = qobject_cast<QLineEdit*>(h->adapter->widget(*c));
+            if (box == nullptr || !box->isVisibleTo(window))
+                continue;
+            const QRect r(box->mapTo(window, QPoint(0, 0)), box->size());
+            int gap = -1;
+            for (QWidget* w : shown) {
+                QRect o(w->mapTo(window, QPoint(0, 0)), w->size());
+                // A label ends where its text does.
+                if (auto* label = qobject_cast<QLabel*>(w);
+                    label != nullptr && !(label->alignment() & (Qt::AlignRight | Qt::AlignHCenter)))
+                    o.setWidth(std::min(o.width(), label->sizeHint().width()));
+                if (w != box && o.right() < r.left() && o.top() < r.bottom() &&
+                    r.top() < o.bottom())
+                    gap = gap < 0 ? r.left() - o.right() : std::min(gap, r.left() - o.right());
+            }
+            if (gap >= 0)
+                gaps[QString::fromStdString(c->name())] = gap;
+        }
+        return gaps;
+    }
+
     QStringList namingFaults(const ui::Form& form) {
         QStringList wrong;
         const QString where = QString::fromStdString(form.name()) + ": ";
