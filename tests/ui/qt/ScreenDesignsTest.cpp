@@ -339,29 +339,77 @@ private slots:
         h->bind();
         QStringList wrong;
         for (ui::Form* form : h->app.forms()) {
+            // The window alone, laid out in its design state.
             QWidget* window = h->adapter->window(*form);
-            window->adjustSize();
-            QRect previous;
-            QString previousName;
-            for (const ui::Control* c : form->tabOrder()) {
-                QWidget* w = h->adapter->widget(*c);
-                if (!c->focusable() || !c->tabStop() || w == nullptr || w->isHidden())
-                    continue;
-                const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
-                const bool sameRow = previous.isValid() && r.top() < previous.bottom() &&
-                                     previous.top() < r.bottom();
-                if (previous.isValid() &&
-                    (sameRow ? r.left() < previous.left() : r.top() < previous.top()))
-                    wrong << QString::fromStdString(form->name()) + ": " + previousName + " -> " +
-                                 QString::fromStdString(c->name());
-                previous = r;
-                previousName = QString::fromStdString(c->name());
-            }
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            wrong << readingOrderFaults(*form);
+            window->hide();
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
     }
 
+    // The same in each mode of the editors, as they stand once opened.
+    void tabFollowsTheReadingOrderInEveryMode() {
+        QTemporaryDir folder;
+        h->m->NavaidTable = reference::loadNavaids(bundled("reference/AllFlyNavaids.txt"));
+        h->m->AirportTable = reference::loadAirports(bundled("reference/AllFlyAirports.txt"));
+        h->m->DataFolder = folder.path().toStdString();
+        runtime::writeFileReplacing(h->m->DataFolder / "KSEA.txt",
+                                    runtime::readWholeFile(bundled("sample/PMDG/KSEA.txt")));
+        h->m->AirportFileName = "KSEA.txt";
+        h->bind();
+        QStringList wrong;
+        for (const shell::EditMode mode :
+             {shell::EditMode::CreateSIDs, shell::EditMode::ModifySIDs,
+              shell::EditMode::CreateSTARs, shell::EditMode::ModifySTARs}) {
+            h->m->EditMode = mode;
+            QVERIFY(h->shown(h->editor));
+            wrong << readingOrderFaults(h->editor);
+            h->app.dispatch([this] { h->editor.unload(); });
+        }
+        h->m->TransitionRunway = "16L";
+        QVERIFY(h->shown(h->runwayForm));
+        wrong << readingOrderFaults(h->runwayForm);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
+    }
+
 private:
+    // Where Tab goes against the reading order among the controls shown:
+    // top to bottom, and left to right within a row. A frame is read as a
+    // whole: its place counts against what lies outside it.
+    QStringList readingOrderFaults(const ui::Form& form) {
+        QWidget* window = h->adapter->window(form);
+        const auto place = [&](const ui::Control& c) {
+            QWidget* w = h->adapter->widget(c);
+            return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+        };
+        const auto outermost = [](const ui::Control* c) {
+            while (c->container() != nullptr)
+                c = c->container();
+            return c;
+        };
+        QStringList wrong;
+        window->layout()->activate();
+        const ui::Control* previous = nullptr;
+        for (const ui::Control* c : form.tabOrder()) {
+            QWidget* w = h->adapter->widget(*c);
+            if (!c->focusable() || !c->tabStop() || w == nullptr || !w->isVisibleTo(window))
+                continue;
+            if (previous != nullptr) {
+                const bool oneFrame = outermost(c) == outermost(previous);
+                const QRect r = place(oneFrame ? *c : *outermost(c));
+                const QRect p = place(oneFrame ? *previous : *outermost(previous));
+                const bool sameRow = r.top() < p.bottom() && p.top() < r.bottom();
+                if (sameRow ? r.left() < p.left() : r.top() < p.top())
+                    wrong << QString::fromStdString(form.name() + ": " + previous->name() + " -> " +
+                                                    c->name());
+            }
+            previous = c;
+        }
+        return wrong;
+    }
+
     // For each box shown, the room between it and the nearest widget on its
     // left in the same row.
     QMap<QString, int> gapsLeftOfBoxes(const ui::Form& form) {
