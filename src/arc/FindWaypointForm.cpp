@@ -31,6 +31,13 @@ FindWaypointForm::FindWaypointForm(ui::App& app, shell::Module1& m)
     GoBackCommand.makeLeaveButton();
 
     SearchCommand.Click = [this] { SearchCommand_Click(); };
+    // Enter in the search box searches, as the button beside it does.
+    SearchText.KeyPress = [this](int& key) {
+        if (key == '\r') {
+            key = 0;
+            SearchCommand_Click();
+        }
+    };
     WaypointListBox.Click = [this] { WaypointListBox_Click(); };
     AddWaypoint.Click = [this] { AddWaypoint_Click(); };
     GoBackCommand.Click = [this] { GoBackCommand_Click(); };

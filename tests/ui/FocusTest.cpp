@@ -112,15 +112,6 @@ TEST_F(FocusTest, NoClickReachesADisabledControl) {
     EXPECT_TRUE(screen.log.empty());
 }
 
-TEST_F(FocusTest, ClicksOnOptionsAndCheckBoxesSetTheValueBeforeClick) {
-    h.user.click(screen.SouthOption);
-    h.user.click(screen.FloatCheck);
-    h.user.click(screen.FloatCheck);
-    EXPECT_THAT(screen.log, ElementsAre("IdentText_LostFocus, focus in SouthOption",
-                                        "SouthOption_Click, North off", "FloatCheck_Click 1",
-                                        "FloatCheck_Click 0"));
-}
-
 TEST_F(FocusTest, TabFollowsTheTabOrderSkippingWhatCannotTakeTheFocus) {
     screen.setTabOrder({&screen.IdentText, &screen.OtherText, &screen.NameText});
     screen.OtherText.setEnabled(false);

@@ -114,13 +114,6 @@ TEST_F(FormTest, EndStopsTheHandlerAndClosesEveryWindowWithoutUnloadEvents) {
     EXPECT_EQ(screen.IdentText.text(), "");
 }
 
-TEST_F(FormTest, ClosingTheWindowUnloadsTheScreenAndItsUnloadMayEndTheProgram) {
-    h.user.start(menu);
-    h.user.close(menu);
-    EXPECT_THAT(menu.ran, ElementsAre("Menu Form_Load", "Menu Form_Unload"));
-    EXPECT_TRUE(h.app.ended());
-}
-
 TEST_F(FormTest, AMessageAnsweredAfterTheEndRunsNoMoreHandlerCode) {
     // A nested event loop (a modal box) can end the program; the handler
     // that opened the box must not go on.

@@ -67,19 +67,4 @@ TEST_F(TextBoxTest, KeysEditAtTheCaretAndKeyPressCanReplaceOrSwallowThem) {
     EXPECT_EQ(screen.NameText.text(), "ABC");
 }
 
-TEST_F(TextBoxTest, EnterFiresKeyPress13AndInsertsNothing) {
-    h.user.typeInto(screen.NameText, "SEA");
-    screen.log.clear();
-    // A handler may move the focus on along a chain of boxes.
-    screen.NameText.KeyPress = [this](int& key) {
-        screen.log.push_back("NameText_KeyPress " + std::to_string(key));
-        screen.OtherText.setFocus();
-    };
-    h.user.pressEnter(screen.NameText);
-    EXPECT_EQ(screen.NameText.text(), "SEA");
-    EXPECT_TRUE(screen.OtherText.hasFocus());
-    EXPECT_THAT(screen.log,
-                ElementsAre("NameText_KeyPress 13", "NameText_LostFocus, focus in OtherText"));
-}
-
 } // namespace

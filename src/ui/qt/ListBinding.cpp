@@ -17,9 +17,12 @@ ListBinding::ListBinding(Application& owner, ui::ListControl& list, QListWidget&
     : ControlBinding(owner, list, view), list_(list), view_(view) {
     view_.setSelectionMode(QAbstractItemView::SingleSelection);
     watch(*view_.viewport());
-    QObject::connect(&view_, &QListWidget::currentRowChanged, this, [this](int row) {
-        // Clicks are taken on the press: a change of row here is the keys'.
-        if (syncing() || row < 0)
+    // Clicks are taken on the press: a change of selection here is the
+    // keys'. The current row alone is no choice: the view moves it to the
+    // first entry whenever it gets the focus.
+    QObject::connect(&view_, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = view_.currentRow();
+        if (syncing() || row < 0 || !view_.item(row)->isSelected())
             return;
         app().userSelectByKeys(list_, list_.firstIndex() + row);
         const Application::Sync sync(owner_);

@@ -180,16 +180,6 @@ private slots:
         QCOMPARE(ident->text(), QString("PAEW"));
     }
 
-    void clickAfterTypingRunsLostFocusBeforeClick() {
-        QTest::keyClicks(h->widget<QLineEdit>(h->screen.IdentText), "K");
-        auto* ok = h->widget<QPushButton>(h->screen.OkCommand);
-        QTest::mouseClick(ok, Qt::LeftButton);
-        QCOMPARE(log(),
-                 QStringList({"IdentText_KeyPress 75", "IdentText_Change K",
-                              "IdentText_LostFocus, focus in OkCommand", "OkCommand_Click"}));
-        QCOMPARE(QApplication::focusWidget(), ok);
-    }
-
     void refusingLostFocusKeepsTheClickFromBeingDelivered() {
         bool withMessage = true;
         h->screen.IdentText.LostFocus = [&] {

@@ -60,6 +60,15 @@ struct Harness {
     shell::UsersNameForm& author = app.add<shell::UsersNameForm>(*m);
     std::unique_ptr<ui::qt::Application> adapter;
 
+    // The sample airport in a data folder of its own, with the tables.
+    void openKSEA(const QTemporaryDir& folder) {
+        m->NavaidTable = reference::loadNavaids(bundled("reference/AllFlyNavaids.txt"));
+        m->AirportTable = reference::loadAirports(bundled("reference/AllFlyAirports.txt"));
+        m->DataFolder = folder.path().toStdString();
+        runtime::writeFileReplacing(m->DataFolder / "KSEA.txt",
+                                    runtime::readWholeFile(bundled("sample/PMDG/KSEA.txt")));
+        m->AirportFileName = "KSEA.txt";
+    }
     void bind() {
         adapter = std::make_unique<ui::qt::Application>(app);
         adapter->bindAll();
@@ -100,13 +109,8 @@ private slots:
 
     void theSTARsOfAnAirportAreViewedAndExtended() {
         QTemporaryDir folder;
-        h->m->NavaidTable = reference::loadNavaids(bundled("reference/AllFlyNavaids.txt"));
-        h->m->AirportTable = reference::loadAirports(bundled("reference/AllFlyAirports.txt"));
-        h->m->DataFolder = folder.path().toStdString();
-        runtime::writeFileReplacing(h->m->DataFolder / "KSEA.txt",
-                                    runtime::readWholeFile(bundled("sample/PMDG/KSEA.txt")));
+        h->openKSEA(folder);
         h->m->EditMode = shell::EditMode::ModifySTARs;
-        h->m->AirportFileName = "KSEA.txt";
         h->bind();
         QWidget* window = h->shown(h->editor);
         QVERIFY(window);
@@ -174,7 +178,13 @@ private slots:
         QCOMPARE(h->widget<QPushButton>(h->picker.UseFixCommand)->text(), QString("&Use Fix Data"));
         QCOMPARE(h->widget<QPushButton>(h->picker.GoBackCommand)->text(), QString("&Oops Go Back"));
         QCOMPARE(h->listLines(h->picker.UserFixList), (QStringList{"HAROB", "OLM270"}));
-        h->clickLine(h->picker.UserFixList, 1);
+        // With no entry chosen, the picker waits for one.
+        h->click(h->picker.UseFixCommand);
+        QVERIFY(window->isVisible());
+        QCOMPARE(h->editor.FixNameText.text(), std::string());
+        // The arrow keys choose: the view's first entry, current since the
+        // focus came in, was never chosen.
+        QTest::keyClick(h->widget<QListWidget>(h->picker.UserFixList), Qt::Key_Down);
         QCOMPARE(h->picker.UserFixList.listIndex(), 1);
         QTest::keyClick(h->widget<QListWidget>(h->picker.UserFixList), Qt::Key_U, Qt::AltModifier);
 
@@ -227,7 +237,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(searchWindow));
 
         QTest::keyClicks(h->widget<QLineEdit>(h->search.SearchText), "abc");
-        h->click(h->search.SearchCommand);
+        QTest::keyClick(h->widget<QLineEdit>(h->search.SearchText), Qt::Key_Return);
         QCOMPARE(h->listLines(h->search.WaypointListBox).size(), 2);
         h->clickLine(h->search.WaypointListBox, 1);
         QCOMPARE(h->widget<QLabel>(h->search.LatText)->text(), QString("S33 30.00 Latitude"));
@@ -352,12 +362,7 @@ private slots:
     // The same in each mode of the editors, as they stand once opened.
     void tabFollowsTheReadingOrderInEveryMode() {
         QTemporaryDir folder;
-        h->m->NavaidTable = reference::loadNavaids(bundled("reference/AllFlyNavaids.txt"));
-        h->m->AirportTable = reference::loadAirports(bundled("reference/AllFlyAirports.txt"));
-        h->m->DataFolder = folder.path().toStdString();
-        runtime::writeFileReplacing(h->m->DataFolder / "KSEA.txt",
-                                    runtime::readWholeFile(bundled("sample/PMDG/KSEA.txt")));
-        h->m->AirportFileName = "KSEA.txt";
+        h->openKSEA(folder);
         h->bind();
         QStringList wrong;
         for (const shell::EditMode mode :
