@@ -119,6 +119,12 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
         auto& key = *static_cast<QKeyEvent*>(event);
+        // The keys that move the focus are the model's, so Qt does not see
+        // them: the window is told itself to show where the focus is now.
+        if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab ||
+            key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
+            (key.modifiers() & Qt::AltModifier))
+            widget_.window()->setAttribute(Qt::WA_KeyboardFocusChange);
         // A button's keys win over the widget's own use of them (a line
         // edit's undo): this filter sees the key before the widget does.
         if (app().userShortcut(control_.form(), keysOf(key))) {

@@ -241,6 +241,8 @@ private slots:
         QVERIFY(h->screen.NameText.hasFocus());
         QCOMPARE(QApplication::focusWidget(), h->widget<QLineEdit>(h->screen.NameText));
         QCOMPARE(log(), QStringList({"IdentText_LostFocus, focus in NameText"}));
+        // The style draws the focus where keys moved it.
+        QVERIFY(h->window()->testAttribute(Qt::WA_KeyboardFocusChange));
     }
 
     void anUnhandledErrorIsShownAndEndsTheProgram() {
