@@ -73,6 +73,15 @@ bool OptionButton::sameGroup(const Control& other) const {
            other.container() == container();
 }
 
+bool OptionButton::tabStopsHere() const {
+    if (value_)
+        return true;
+    for (const Control* c : form().controls())
+        if (sameGroup(*c) && static_cast<const OptionButton*>(c)->value() && c->canTakeFocus())
+            return false;
+    return true;
+}
+
 void OptionButton::setValue(bool on) {
     if (on)
         for (Control* c : form().controls())

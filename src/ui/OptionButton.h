@@ -18,6 +18,10 @@ public:
     // Setting true clears the rest of the group. No event (rule 5).
     void setValue(bool on);
 
+    // Tab stops at the chosen option of a group (the arrow keys move within
+    // it), or at each one while none that can take the focus is chosen.
+    bool tabStopsHere() const;
+
     // A user's click sets the value, then fires Click.
     Event Click;
 

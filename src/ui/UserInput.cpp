@@ -4,6 +4,7 @@
 #include "ui/CommandButton.h"
 #include "ui/DriveListBox.h"
 #include "ui/ListControl.h"
+#include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 
 #include <algorithm>
@@ -117,7 +118,9 @@ void App::userTab(bool forward) {
             at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin()) + 1;
         for (std::size_t i = 0; i < order.size(); ++i) {
             Control* c = order[(start + i) % order.size()];
-            if (c->canTakeFocus() && c->tabStop()) {
+            const auto* option = dynamic_cast<const OptionButton*>(c);
+            if (c->canTakeFocus() && c->tabStop() &&
+                (option == nullptr || option->tabStopsHere())) {
                 moveFocus(c);
                 return;
             }

@@ -120,6 +120,10 @@ TEST_F(FocusTest, TabFollowsTheTabOrderSkippingWhatCannotTakeTheFocus) {
     EXPECT_TRUE(screen.NameText.hasFocus());
     h.user.tab();
     EXPECT_TRUE(screen.NorthOption.hasFocus());
+    h.user.tab();
+    EXPECT_TRUE(screen.FloatCheck.hasFocus()) << "one stop a group: its chosen option";
+    h.user.backTab();
+    EXPECT_TRUE(screen.NorthOption.hasFocus());
     h.user.backTab();
     h.user.backTab();
     EXPECT_TRUE(screen.IdentText.hasFocus());
