@@ -6,8 +6,10 @@
 #include "ui/Label.h"
 #include "ui/OptionButton.h"
 
+#include <cstddef>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -80,6 +82,24 @@ bool OptionButton::tabStopsHere() const {
         if (sameGroup(*c) && static_cast<const OptionButton*>(c)->value() && c->canTakeFocus())
             return false;
     return true;
+}
+
+OptionButton* OptionButton::neighbour(bool forward) const {
+    std::vector<OptionButton*> group;
+    std::size_t self = 0;
+    for (Control* c : form().controls())
+        if (c == this || sameGroup(*c)) {
+            if (c == this)
+                self = group.size();
+            group.push_back(static_cast<OptionButton*>(c));
+        }
+    const std::size_t n = group.size();
+    for (std::size_t step = 1; step < n; ++step) {
+        OptionButton* o = group[(self + (forward ? step : n - step)) % n];
+        if (o->canTakeFocus())
+            return o;
+    }
+    return nullptr;
 }
 
 void OptionButton::setValue(bool on) {

@@ -21,6 +21,9 @@ public:
     // Tab stops at the chosen option of a group (the arrow keys move within
     // it), or at each one while none that can take the focus is chosen.
     bool tabStopsHere() const;
+    // The option an arrow key moves to: the next one of the group (or the
+    // one before) that can take the focus, around the end; null if none.
+    OptionButton* neighbour(bool forward) const;
 
     // A user's click sets the value, then fires Click.
     Event Click;

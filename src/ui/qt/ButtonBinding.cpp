@@ -82,6 +82,17 @@ void ButtonBinding::showMnemonic() {
 }
 
 bool ButtonBinding::keyPressed(QKeyEvent& event) {
+    // An arrow key chooses the next option of the group, as a click on it
+    // would (Qt's own would click it before the focus is there).
+    if (auto* option = dynamic_cast<ui::OptionButton*>(&control())) {
+        const int key = event.key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        if (ui::OptionButton* next = option->neighbour(key == Qt::Key_Down || key == Qt::Key_Right))
+            app().userClick(*next);
+        owner_.syncFocus();
+        return true;
+    }
     // Enter on a focused command button clicks it.
     if ((event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
         dynamic_cast<ui::CommandButton*>(&control()) != nullptr) {

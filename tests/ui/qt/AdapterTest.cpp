@@ -230,6 +230,13 @@ private slots:
         // "None" shows too, though Qt's own groups keep one checked.
         h->screen.SouthOption.setValue(false);
         QVERIFY(!h->widget<QRadioButton>(h->screen.SouthOption)->isChecked());
+        // An arrow key chooses the next option of the group, focus and all.
+        auto* north = h->widget<QRadioButton>(h->screen.NorthOption);
+        clickIndicator(north);
+        QTest::keyClick(north, Qt::Key_Right);
+        QVERIFY(h->screen.SouthOption.value() && h->screen.SouthOption.hasFocus());
+        QVERIFY(h->widget<QRadioButton>(h->screen.SouthOption)->isChecked());
+        QVERIFY(!north->isChecked());
         QCOMPARE(h->screen.FloatCheck.value(), 1);
         QCOMPARE(list->currentRow(), 1);
         h->screen.WaypointList.setListIndex(-1);
