@@ -71,6 +71,11 @@ void ModifyProcedure::Form_Load() {
         DeleteProcedureCommand.setEnabled(false);
     }
 
+    // The runway boxes open their feeders in the STAR modes only.
+    for (int k = 1; k <= 8; ++k)
+        runwayBox(k).setToolTip(
+            shell::isSTARMode(mode) ? "Double-click or F4: the feeders of this runway" : "");
+
     if (!shell::isModify(mode)) {
         setCounterLabel(1, 1);
     } else {

@@ -129,6 +129,7 @@ void ModifyProcedure::wireEvents() {
     FixNameText.KeyPress = [this](int& key) { FixNameText_KeyPress(key); };
     FixNameText.LostFocus = [this] { FixNameText_LostFocus(); };
     FixNameText.DblClick = [this] { FixNameText_DblClick(); };
+    FixNameText.setToolTip("Double-click or F4: pick one of your own fixes");
     fixPanel_.wire();
     OnHeadAltText.LostFocus = [this] { OnHeadAltText_LostFocus(); };
     OnHeadDistText.LostFocus = [this] { OnHeadDistText_LostFocus(); };

@@ -35,25 +35,8 @@ void CommandButton::clickedByUser() {
         Click();
 }
 
-void CommandButton::setToolTip(std::string text) {
-    if (toolTip_ == text)
-        return;
-    toolTip_ = std::move(text);
-    changed(Property::ToolTip);
-}
-
 void CommandButton::setShortcuts(std::vector<std::string> keys) {
     shortcuts_ = std::move(keys);
-}
-
-void CommandButton::saveDesign() {
-    Captioned::saveDesign();
-    designToolTip_ = toolTip_;
-}
-
-void CommandButton::restoreDesign() {
-    Captioned::restoreDesign();
-    setToolTip(designToolTip_);
 }
 
 CommandButton* buttonForShortcut(const Form& form, std::string_view keys) {

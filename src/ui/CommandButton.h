@@ -15,10 +15,6 @@ public:
     const char* kind() const override { return "CommandButton"; }
     bool focusable() const override { return true; }
 
-    // The text shown while the pointer rests on the button.
-    const std::string& toolTip() const { return toolTip_; }
-    void setToolTip(std::string text);
-
     // Keys that click the button wherever the focus is in its form, written
     // as "Ctrl+Shift+Z". Set at design time.
     const std::vector<std::string>& shortcuts() const { return shortcuts_; }
@@ -37,12 +33,8 @@ public:
 
 protected:
     void clickedByUser() override;
-    void saveDesign() override;
-    void restoreDesign() override;
 
 private:
-    std::string toolTip_;
-    std::string designToolTip_;
     std::vector<std::string> shortcuts_;
     bool causesValidation_ = true;
 };

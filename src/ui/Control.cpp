@@ -49,6 +49,13 @@ void Control::setTabStop(bool on) {
     changed(Property::TabStop);
 }
 
+void Control::setToolTip(std::string text) {
+    if (common_.toolTip == text)
+        return;
+    common_.toolTip = std::move(text);
+    changed(Property::ToolTip);
+}
+
 void Control::setAccessibleName(std::string name) {
     if (accessibleName_ == name)
         return;
@@ -95,6 +102,8 @@ void Control::restoreDesign() {
         changed(Property::Visible);
     if (before.tabStop != common_.tabStop)
         changed(Property::TabStop);
+    if (before.toolTip != common_.toolTip)
+        changed(Property::ToolTip);
 }
 
 } // namespace ui

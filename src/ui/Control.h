@@ -56,6 +56,9 @@ public:
     void setVisible(bool on);
     bool tabStop() const { return common_.tabStop; }
     void setTabStop(bool on);
+    // The text shown while the pointer rests on the control.
+    const std::string& toolTip() const { return common_.toolTip; }
+    void setToolTip(std::string text);
 
     // What a screen reader calls the control, unique within its form. When
     // none is set, a captioned control is called by its caption as shown.
@@ -110,6 +113,7 @@ private:
         bool enabled = true;
         bool visible = true;
         bool tabStop = true;
+        std::string toolTip;
     };
     Form& form_;
     std::string name_;

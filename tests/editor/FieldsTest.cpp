@@ -103,14 +103,17 @@ TEST_F(EditorScreen, HemispheresOpenOnTheAirports) {
 
 // A modify mode opens with the focus where the first typing belongs, the
 // navaid box; an airport without SIDs whose user adds some is titled for it.
+// Only a STAR's runway boxes say they open feeders.
 TEST_F(EditorScreen, OpeningFocusAndTitleFollowTheMode) {
     openModify(ModifySTARs, sampleKSEA());
     EXPECT_TRUE(ed->AddNavText.hasFocus());
+    EXPECT_EQ(ed->RwText2.toolTip(), "Double-click or F4: the feeders of this runway");
     user.click(ed->OopsCommand);
     expectQuestion("KSEA has no SIDs to modify.\r\nDo you wish to add new SIDs?", ui::answers::Yes);
     openModify(ModifySIDs, StarOnlyAirport);
     EXPECT_EQ(ed->caption(), "Create a Departure Procedure");
     EXPECT_FALSE(ed->AddNavText.hasFocus());
+    EXPECT_EQ(ed->RwText2.toolTip(), "");
 }
 
 // A new fix far from the airport (the southern hemisphere left set) is

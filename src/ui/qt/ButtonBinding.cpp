@@ -43,10 +43,6 @@ void ButtonBinding::apply(ui::Property what) {
         }
         ControlBinding::apply(ui::Property::AccessibleName);
         break;
-    case ui::Property::ToolTip:
-        if (auto* command = dynamic_cast<ui::CommandButton*>(&control()))
-            button_.setToolTip(toQt(command->toolTip()));
-        break;
     case ui::Property::Value:
         if (auto* o = dynamic_cast<ui::OptionButton*>(&control())) {
             button_.setAutoExclusive(o->value());

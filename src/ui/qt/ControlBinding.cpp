@@ -55,6 +55,9 @@ void ControlBinding::apply(ui::Property what) {
                                : control_.focusable()                     ? Qt::ClickFocus
                                                                           : widget_.focusPolicy());
         break;
+    case ui::Property::ToolTip:
+        widget_.setToolTip(toQt(control_.toolTip()));
+        break;
     case ui::Property::AccessibleName:
         widget_.setAccessibleName(toQt(ui::spokenName(control_)));
         break;

@@ -81,6 +81,13 @@ bool TextBoxBinding::mousePressed(QObject&, QMouseEvent&, bool doubleClick) {
 }
 
 bool TextBoxBinding::keyPressed(QKeyEvent& event) {
+    // F4 and Alt+Down open what a double click on the box opens (a list to
+    // pick from, another editor): the keyboard's way to it.
+    if (event.key() == Qt::Key_F4 ||
+        (event.key() == Qt::Key_Down && (event.modifiers() & Qt::AltModifier))) {
+        app().userDoubleClick(box_);
+        return true;
+    }
     int code = -1;
     switch (event.key()) {
     case Qt::Key_Return:

@@ -157,11 +157,15 @@ private slots:
         QTest::keyClicks(ident, "KS");
         QTest::keyClick(ident, Qt::Key_Return);
         QTest::keyClicks(ident, "EAX");
-        QCOMPARE(log(), QStringList({"IdentText_KeyPress 75", "IdentText_Change K",
-                                     "IdentText_KeyPress 83", "IdentText_Change KS",
-                                     "IdentText_KeyPress 13", "IdentText_KeyPress 69",
-                                     "IdentText_Change KSE", "IdentText_KeyPress 65",
-                                     "IdentText_Change KSEA", "IdentText_KeyPress 88"}));
+        // F4 and Alt+Down are the keyboard's double click.
+        QTest::keyClick(ident, Qt::Key_F4);
+        QTest::keyClick(ident, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(
+            log(),
+            QStringList({"IdentText_KeyPress 75", "IdentText_Change K", "IdentText_KeyPress 83",
+                         "IdentText_Change KS", "IdentText_KeyPress 13", "IdentText_KeyPress 69",
+                         "IdentText_Change KSE", "IdentText_KeyPress 65", "IdentText_Change KSEA",
+                         "IdentText_KeyPress 88", "IdentText_DblClick", "IdentText_DblClick"}));
         QCOMPARE(ident->text(), QString("KSEA"));
         QCOMPARE(h->screen.IdentText.text(), std::string("KSEA"));
         QCOMPARE(ident->cursorPosition(), 4);
