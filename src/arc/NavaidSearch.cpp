@@ -34,8 +34,15 @@ std::string coordinateCaption(float value, char positive, char negative, std::st
     // not become 47.4500007.
     const double exact = runtime::val(runtime::printedNumber(value));
     const double a = std::fabs(exact);
-    const double degrees = std::trunc(a);
-    std::string minutes = runtime::formatMinutes((a - degrees) * 60);
+    double degrees = std::trunc(a);
+    // A ten-thousandth of a minute is 20 cm: the digits past it are the
+    // table's rounding of degrees (8.848333 is 50.89998', meant as 50.9').
+    double rounded = std::round((a - degrees) * 60 * 1e4) / 1e4;
+    if (rounded >= 60) {
+        degrees += 1;
+        rounded = 0;
+    }
+    std::string minutes = runtime::formatMinutes(rounded);
     minutes.resize(MinutesWidth, ' ');
 
     std::string caption(1, exact >= 0 ? positive : negative);

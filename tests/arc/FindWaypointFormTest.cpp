@@ -105,10 +105,9 @@ TEST(NavaidSearch, CoordinateCaptions) {
     const struct {
         float value;
         const char* caption;
-    } rows[] = {{47.001f, "N47 0.06      Latitude"},
-                {-33.5f, "S33 30.00     Latitude"},
-                {47.435361f, "N47 26.1216   Latitude"},
-                {0.0f, "N0 0.00      Latitude"}};
+    } rows[] = {{47.001f, "N47 0.06      Latitude"},     {-33.5f, "S33 30.00     Latitude"},
+                {47.435361f, "N47 26.1216   Latitude"},  {8.848333f, "N8 50.90     Latitude"},
+                {-12.999999f, "S13 0.00      Latitude"}, {0.0f, "N0 0.00      Latitude"}};
     for (const auto& row : rows)
         EXPECT_EQ(arc::coordinateCaption(row.value, 'N', 'S', " Latitude"), row.caption);
 }
