@@ -99,6 +99,7 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
         return false;
     switch (event->type()) {
     case QEvent::FocusIn: {
+        focusEntering();
         // Clicks are handled on the press; the rest (Tab from an unbound
         // widget, a window the user activated) are the user's moves too.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

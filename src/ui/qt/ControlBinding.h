@@ -41,6 +41,8 @@ protected:
     // After the focus rules let the event through; true eats it.
     virtual bool mousePressed(QObject& watched, QMouseEvent& event, bool doubleClick);
     virtual bool keyPressed(QKeyEvent& event);
+    // The widget is getting the focus (before it handles that itself).
+    virtual void focusEntering() {}
 
     Application& owner_;
 

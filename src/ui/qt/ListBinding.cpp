@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace ui::qt {
 
@@ -55,6 +56,18 @@ void ListBinding::apply(ui::Property what) {
     default:
         ControlBinding::apply(what);
     }
+}
+
+void ListBinding::focusEntering() {
+    // The view marks its first entry as current when it gets the focus,
+    // which reads as chosen. With nothing chosen, nothing is marked: the
+    // first arrow key then goes to the first entry.
+    QTimer::singleShot(0, &view_, [this] {
+        if (list_.listIndex() >= list_.firstIndex() && list_.listIndex() < list_.ListCount())
+            return;
+        const Application::Sync sync(owner_);
+        view_.setCurrentIndex(QModelIndex());
+    });
 }
 
 bool ListBinding::keyPressed(QKeyEvent& event) {

@@ -22,6 +22,7 @@ public:
 private:
     bool mousePressed(QObject& watched, QMouseEvent& event, bool doubleClick) override;
     bool keyPressed(QKeyEvent& event) override;
+    void focusEntering() override;
     ui::ListControl& list_;
     QListWidget& view_;
 };

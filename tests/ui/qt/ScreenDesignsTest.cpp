@@ -182,11 +182,14 @@ private slots:
         h->click(h->picker.UseFixCommand);
         QVERIFY(window->isVisible());
         QCOMPARE(h->editor.FixNameText.text(), std::string());
-        // The arrow keys choose: the view's first entry, current since the
-        // focus came in, was never chosen.
-        QTest::keyClick(h->widget<QListWidget>(h->picker.UserFixList), Qt::Key_Down);
+        // Nothing is marked before the arrow keys choose.
+        auto* list = h->widget<QListWidget>(h->picker.UserFixList);
+        QTRY_COMPARE(list->currentRow(), -1);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(h->picker.UserFixList.listIndex(), 0);
+        QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(h->picker.UserFixList.listIndex(), 1);
-        QTest::keyClick(h->widget<QListWidget>(h->picker.UserFixList), Qt::Key_U, Qt::AltModifier);
+        QTest::keyClick(list, Qt::Key_U, Qt::AltModifier);
 
         QCOMPARE(h->editor.FixNameText.text(), std::string("OLM270"));
         QCOMPARE(h->editor.VORFIXText.text(), std::string("OLM"));
