@@ -35,6 +35,7 @@ void ModifyProcedure::Form_Load() {
     m.BackToMenu = store::False;
     FixIsKnown = store::False;
     FixIndex = 0;
+    PickedFixName.clear();
 
     OpenedFile.clear();
     OpenedICAO.clear();

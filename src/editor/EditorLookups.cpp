@@ -112,6 +112,12 @@ void ModifyProcedure::FixNameText_LostFocus() {
                               m.UserFixTable, m.NavaidTable, m.Reference))
         return;
 
+    // Picked from the user's fixes a moment ago: taken as known, as the
+    // question's Yes would, and the click that left the box goes on.
+    if (name == PickedFixName) {
+        FixIsKnown = store::True;
+        return;
+    }
     const int answer = MsgBox(name + " is already a defined Navaid or Fix.\r\n" + AddAtOnceQuestion,
                               ui::Buttons::YesNo);
     FixIsKnown = store::True;

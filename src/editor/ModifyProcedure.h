@@ -128,6 +128,9 @@ public:
     std::filesystem::path OpenedFile;
     std::string OpenedICAO;
     store::Flag FixIsKnown = store::False;
+    // The name the user-fix picker last put in the fix-name box: chosen
+    // there, it is not asked about again when the box is left.
+    std::string PickedFixName;
     std::int16_t FixIndex = 0;
 
     // --- Lifecycle and navigation ---

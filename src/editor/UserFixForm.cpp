@@ -55,6 +55,7 @@ void UserFixForm::UseSelectedFix() {
     }
 
     ModifyProcedure& editor = app().get<ModifyProcedure>();
+    editor.PickedFixName = text;
     if (!text.empty())
         for (std::int32_t i = 1; i <= std::min(m.Store.FixCount, std::int32_t{store::FixCapacity});
              ++i)

@@ -79,6 +79,25 @@ TEST_F(EditorScreen, UserFixesAreAddedLikeAnyOtherAndNeverBlank) {
     EXPECT_EQ(m->UserFixTable.find(""), 0);
 }
 
+// A fix picked from the user's own is added at the next click: the name
+// box, left for the Add button, does not ask again whether to use it.
+TEST_F(EditorScreen, APickedFixIsAddedAtTheNextClick) {
+    openModify(ModifySTARs, sampleKSEA());
+    for (const std::string name : {"HAROB", "BUCKK"}) {
+        user.doubleClick(ed->FixNameText);
+        int entry = 0;
+        while (picker->UserFixList.List(entry) != name)
+            ++entry;
+        user.select(picker->UserFixList, entry);
+        user.click(picker->UseFixCommand);
+        // The editor's window gives the focus back to the name box.
+        user.click(ed->FixNameText);
+        user.click(ed->AddWaypointCommand);
+    }
+    EXPECT_EQ(lines(), (Lines{"SUMMA", "BLAKO", "COYLA", "HAROB", "BUCKK"}));
+    EXPECT_EQ(checkInvariant(*m), "");
+}
+
 // A STAR runway without a transition is red however it gets into its box,
 // typed or drawn for the STAR shown.
 TEST_F(EditorScreen, STARRunwayWithoutTransitionIsRed) {
