@@ -3,19 +3,6 @@
 namespace shelltest {
 
 // The create buttons are taken by the SID and STAR flows.
-TEST_F(ShellTest, ModifyButtonsSetTheModeAndOpenTheAirportListWhoseDoneComesBack) {
-    startInstalled();
-    t.user.click(menu->ModifySTAR);
-    EXPECT_TRUE(pick->visible());
-    EXPECT_EQ(m->EditMode, shell::EditMode::ModifySTARs);
-    t.user.click(pick->DoneCommand);
-    EXPECT_FALSE(pick->isLoaded());
-    EXPECT_TRUE(menu->visible());
-    t.user.click(menu->ModifyDP);
-    EXPECT_EQ(m->EditMode, shell::EditMode::ModifySIDs);
-    EXPECT_TRUE(pick->visible());
-}
-
 TEST_F(ShellTest, ModifyListsTheAirportFilesByTypedPrefixAndOpensTheOneClicked) {
     startInstalled();
     t.user.click(menu->ModifySTAR);
@@ -69,6 +56,13 @@ TEST_F(ShellTest, TheAirportListIsUsedByKeyboard) {
     t.user.typeInto(pick->PickICAO, "kl");
     t.user.pressEnter(pick->PickICAO);
     EXPECT_EQ(m->AirportFileName, "KLAX.txt");
+
+    // Escape is "Oops! Start Over": back to the menu.
+    editor->unload();
+    t.user.click(menu->ModifySTAR);
+    EXPECT_TRUE(t.app.userShortcut(*pick, "Esc"));
+    EXPECT_FALSE(pick->isLoaded());
+    EXPECT_TRUE(menu->visible());
 }
 
 TEST_F(ShellTest, MissingDataFolderNamesTheSimulatorFolderAndEnds) {
