@@ -84,7 +84,7 @@ TEST_F(Flow, FeedersWithADMEArcAreSavedWithTheAirportAndReadBack) {
     EXPECT_EQ(entries(search.WaypointListBox),
               (std::vector<std::string>{
                   "SEA  N47 26.1216 W122 18.576  116.8  1 NM from KSEA  (used)",
-                  "SEA  N41 48.6168 E8 50.89998  no frequency  4850 NM from KSEA"}));
+                  "SEA  N41 48.6168 E8 50.90  no frequency  4850 NM from KSEA"}));
     user.select(search.WaypointListBox, 0);
     EXPECT_EQ(search.LatText.caption(), "N47 26.1216   Latitude");
     user.click(search.AddWaypoint);
