@@ -37,7 +37,7 @@ void ModifyProcedure::setDesignState() {
     RunwaysLabel.setCaption("Runway(s) Available in Procedure");
     for (int k = 1; k <= 8; ++k) {
         runwayBox(k).setMaxLength(3);
-        runwayBox(k).setAccessibleName("Runway " + runtime::printedNumber(k));
+        runwayBox(k).setAccessibleName("Runway " + std::to_string(k));
         runwayBox(k).setVisible(k == 1);
     }
     setCounterLabel(1, 1);

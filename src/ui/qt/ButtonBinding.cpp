@@ -64,7 +64,7 @@ void ButtonBinding::showMnemonic() {
     text.replace('&', "&&");
     const std::size_t at = ui::mnemonicPosition(*command);
     if (at != std::string::npos) {
-        // Letters before it are plain ASCII or not: count in the model's bytes.
+        // The letter's place counted in the widget's characters, not in bytes.
         const std::string shown = ui::screenText(command->caption());
         QString before = toQt(shown.substr(0, at));
         before.replace('&', "&&");
