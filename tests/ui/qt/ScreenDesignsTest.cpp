@@ -448,8 +448,8 @@ private:
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             const QString name = a->text(QAccessible::Name);
             const QString what = where + QString::fromStdString(c->name());
-            if (name.isEmpty())
-                wrong << what + " has no name";
+            if (name.isEmpty() || name.contains("  "))
+                wrong << what + " has no name, or runs of spaces in it: " + name;
             else if (names.contains(name))
                 wrong << what + " has the name of another: " + name;
             names << name;
