@@ -33,7 +33,7 @@ FindWaypointForm::FindWaypointForm(ui::App& app, shell::Module1& m)
     SearchCommand.Click = [this] { SearchCommand_Click(); };
     // Enter in the search box searches, as the button beside it does.
     SearchText.KeyPress = [this](int& key) {
-        if (key == '\r') {
+        if (key == ui::KeyEnter) {
             key = 0;
             SearchCommand_Click();
         }

@@ -10,7 +10,6 @@
 namespace editor {
 
 namespace {
-constexpr int Enter = 13;
 
 void hideForm(ui::App& app, std::string_view name) {
     if (ui::Form* form = app.findForm(name))
@@ -157,7 +156,7 @@ void ModifyProcedure::Form_Unload() {
 }
 
 void ModifyProcedure::AptNameText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
+    if (KeyAscii == ui::KeyEnter)
         ProcedureNameText.setFocus();
 }
 
@@ -168,7 +167,7 @@ void ModifyProcedure::AptNameText_LostFocus() {
 }
 
 void ModifyProcedure::ProcedureNameText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
+    if (KeyAscii == ui::KeyEnter)
         RwText1.setFocus();
 }
 

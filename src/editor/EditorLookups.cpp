@@ -12,8 +12,6 @@ namespace editor {
 
 namespace {
 
-constexpr int Enter = 13;
-
 const char* const AddAtOnceQuestion = "It will automatically be added if you answer 'No' below.\r\n"
                                       "Do you want to add an altitude restriction or intercept?";
 
@@ -30,12 +28,12 @@ void ModifyProcedure::SearchForAirport() {
 }
 
 void ModifyProcedure::AddNavText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
+    if (KeyAscii == ui::KeyEnter)
         Alt1Text.setFocus();
 }
 
 void ModifyProcedure::FixNameText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
+    if (KeyAscii == ui::KeyEnter)
         FixIDText.setFocus();
 }
 

@@ -27,7 +27,6 @@ std::string startFolder(const std::string& known) {
 } // namespace
 
 FindFlyForm::FindFlyForm(ui::App& app, Module1& module) : ui::Form(app, "FindFlyForm"), m(module) {
-    // The window is titled as its frame, whichever folder it looks for.
     setCaption("Find Fly II");
     FindDoneCommand.setCaption("Done");
     Drive1.setAccessibleName("Drive");
@@ -48,16 +47,16 @@ FindFlyForm::FindFlyForm(ui::App& app, Module1& module) : ui::Form(app, "FindFly
 void FindFlyForm::Form_Load() {
     done_ = false;
     std::string value;
+    // The window is titled as its frame.
+    const char* title = locatingSimulator() ? "Find Fly II" : "Find PIC Data";
+    Frame1.setCaption(title);
+    setCaption(title);
     if (locatingSimulator()) {
-        Frame1.setCaption("Find Fly II");
-        setCaption("Find Fly II");
         Label1.setCaption("I could not find your Fly II. Please locate the program.   Click Done "
                           "after you've clicked on your Fly II folder.");
         m.FlyFolder = ReadSimulatorFolder(app().folders().settings);
         value = m.FlyFolder;
     } else {
-        Frame1.setCaption("Find PIC Data");
-        setCaption("Find PIC Data");
         Label1.setCaption("I could not find your PIC data. Please locate the data.   Click Done "
                           "after you've clicked on PIC data folder.");
         otherFolder_ = runtime::trim(

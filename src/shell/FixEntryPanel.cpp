@@ -18,8 +18,6 @@ namespace shell {
 
 namespace {
 
-constexpr int Enter = 13;
-
 // Refuses the box when its check gave a message; true when the text passed.
 bool passes(ui::TextBox& box, const std::string& message) {
     if (message.empty())
@@ -96,7 +94,7 @@ void FixEntryPanel::wire(bool degreesOnChange) {
     b_.distance.LostFocus = [this] { checkDistance(); };
     for (ui::TextBox* box : {&b_.id, &b_.latDeg, &b_.latMin, &b_.longDeg, &b_.vor, &b_.heading})
         box->KeyPress = [this, box](int& key) {
-            if (ui::TextBox* next = nextOnEnter(*box); next && key == Enter)
+            if (ui::TextBox* next = nextOnEnter(*box); next && key == ui::KeyEnter)
                 next->setFocus();
         };
 }

@@ -4,10 +4,6 @@
 
 namespace shell {
 
-namespace {
-constexpr int Enter = 13;
-} // namespace
-
 PickFile::PickFile(ui::App& app, Module1& module) : ui::Form(app, "PickFile"), m(module) {
     setCaption("Airport Select");
     // The menu behind waits until a file is chosen or the list is left.
@@ -25,7 +21,7 @@ PickFile::PickFile(ui::App& app, Module1& module) : ui::Form(app, "PickFile"), m
 
     PickICAO.Change = [this] { PickICAO_Change(); };
     PickICAO.KeyPress = [this](int& key) {
-        if (key == Enter) {
+        if (key == ui::KeyEnter) {
             key = 0;
             PickICAO_Enter();
         }

@@ -14,7 +14,7 @@ UsersNameForm::UsersNameForm(ui::App& app, Module1& module)
     AuthorText.setAccessibleName("Author's name");
     AuthorText.Change = [this] { typedName_ = AuthorText.text(); };
     AuthorText.KeyPress = [this](int& key) {
-        if (key == 13)
+        if (key == ui::KeyEnter)
             NextCommand.setFocus();
     };
     NextCommand.Click = [this] { NextCommand_Click(); };

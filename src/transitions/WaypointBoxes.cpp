@@ -13,8 +13,6 @@ namespace transitions {
 
 namespace {
 
-constexpr int Enter = 13;
-
 void upperCase(ui::TextBox& box) {
     const std::string upper = runtime::toUpper(box.text());
     if (upper != box.text())
@@ -103,12 +101,12 @@ void RunwayForm::RWAlt1Text_LostFocus() {
 }
 
 void RunwayForm::RWAddNavText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
+    if (KeyAscii == ui::KeyEnter)
         RWAlt1Text.setFocus();
 }
 
 void RunwayForm::RWFixNameText_KeyPress(int& KeyAscii) {
-    if (KeyAscii == Enter)
+    if (KeyAscii == ui::KeyEnter)
         RwFixIDText.setFocus();
 }
 

@@ -4,11 +4,6 @@
 
 namespace ui {
 
-namespace {
-constexpr int Backspace = 8;
-constexpr int Enter = 13;
-} // namespace
-
 TextBox::TextBox(Form& form, std::string name) : Control(form, std::move(name)) {}
 
 void TextBox::assign(std::string text, int caret) {
@@ -76,7 +71,7 @@ void TextBox::replaceSelection(const std::string& insert) {
 void TextBox::typeKey(int keyAscii) {
     if (KeyPress)
         KeyPress(keyAscii);
-    if (keyAscii == Backspace) {
+    if (keyAscii == KeyBackspace) {
         if (s_.selLength == 0 && s_.selStart == 0)
             return;
         if (s_.selLength == 0) {
@@ -87,7 +82,7 @@ void TextBox::typeKey(int keyAscii) {
         return;
     }
     // Enter and the other control codes insert nothing in a one-line box.
-    if (keyAscii < 32 || keyAscii > 255 || keyAscii == Enter)
+    if (keyAscii < 32 || keyAscii > 255 || keyAscii == KeyEnter)
         return;
     const int after = static_cast<int>(s_.text.size()) - s_.selLength + 1;
     if (s_.maxLength > 0 && after > s_.maxLength)

@@ -7,6 +7,11 @@
 
 namespace ui {
 
+// The key codes KeyPress sees for the keys that are no characters.
+inline constexpr int KeyBackspace = 8;
+inline constexpr int KeyEnter = 13;
+inline constexpr int KeyEscape = 27;
+
 // A single-line entry box. Texts are bytes in the system code page; the
 // length limit counts bytes.
 class TextBox : public Control {

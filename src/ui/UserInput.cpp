@@ -8,6 +8,7 @@
 #include "ui/TextBox.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace ui {
 
@@ -16,6 +17,15 @@ namespace {
 // The focus went where the user pointed and the control is still usable.
 bool holds(const App& app, const Control& control) {
     return app.focusOwner() == &control && control.isEnabledOnScreen() && control.isShowing();
+}
+
+// A press on `control`, then `act` as its own event while the focus holds.
+void pressThen(App& app, Control& control, const std::function<void()>& act) {
+    if (app.userPress(control))
+        app.dispatch([&] {
+            if (holds(app, control))
+                act();
+        });
 }
 
 } // namespace
@@ -44,35 +54,19 @@ void App::userClick(Control& control) {
 }
 
 void App::userSelect(ListControl& list, int index) {
-    if (userPress(list))
-        dispatch([&] {
-            if (holds(*this, list))
-                list.selectByUser(index);
-        });
+    pressThen(*this, list, [&] { list.selectByUser(index); });
 }
 
 void App::userSelectByKeys(ListControl& list, int index) {
-    if (userPress(list))
-        dispatch([&] {
-            if (holds(*this, list))
-                list.selectByKeys(index);
-        });
+    pressThen(*this, list, [&] { list.selectByKeys(index); });
 }
 
 void App::userEnter(ListControl& list) {
-    if (userPress(list))
-        dispatch([&] {
-            if (holds(*this, list))
-                list.enterByUser();
-        });
+    pressThen(*this, list, [&] { list.enterByUser(); });
 }
 
 void App::userDoubleClick(Control& control) {
-    if (userPress(control))
-        dispatch([&] {
-            if (holds(*this, control))
-                control.doubleClickedByUser();
-        });
+    pressThen(*this, control, [&] { control.doubleClickedByUser(); });
 }
 
 void App::userDoubleClick(ListControl& list, int index) {
@@ -137,11 +131,7 @@ bool App::userShortcut(Form& form, std::string_view keys) {
 }
 
 void App::userChangeDrive(DriveListBox& drives, const std::string& drive) {
-    if (userPress(drives))
-        dispatch([&] {
-            if (holds(*this, drives))
-                drives.setDrive(drive);
-        });
+    pressThen(*this, drives, [&] { drives.setDrive(drive); });
 }
 
 void App::userClose(Form& form) {

@@ -14,6 +14,8 @@
 #include <QKeySequence>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace ui::qt {
 
 ButtonBinding::ButtonBinding(Application& owner, ui::Control& control, QAbstractButton& button)
@@ -60,17 +62,15 @@ void ButtonBinding::showMnemonic() {
     auto* command = dynamic_cast<ui::CommandButton*>(&control());
     if (command == nullptr)
         return;
-    QString text = toQt(ui::screenText(command->caption()));
-    text.replace('&', "&&");
-    const std::size_t at = ui::mnemonicPosition(*command);
-    if (at != std::string::npos) {
-        // The letter's place counted in the widget's characters, not in bytes.
-        const std::string shown = ui::screenText(command->caption());
-        QString before = toQt(shown.substr(0, at));
-        before.replace('&', "&&");
-        text.insert(before.size(), '&');
-    }
-    button_.setText(text);
+    // The caption as shown, its own ampersands doubled and an ampersand
+    // before the Alt letter (placed by counting characters, not bytes).
+    const std::string shown = ui::screenText(command->caption());
+    const std::size_t at = std::min(ui::mnemonicPosition(*command), shown.size());
+    QString before = toQt(shown.substr(0, at));
+    QString after = toQt(shown.substr(at));
+    before.replace('&', "&&");
+    after.replace('&', "&&");
+    button_.setText(at < shown.size() ? before + '&' + after : before);
     // The model clicks the button on Alt and its letter (the key filter),
     // as it does for every key of a button: Qt's own would bypass the check
     // of the box being left.

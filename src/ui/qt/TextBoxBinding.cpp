@@ -11,12 +11,6 @@
 
 namespace ui::qt {
 
-namespace {
-constexpr int Backspace = 8;
-constexpr int Enter = 13;
-constexpr int Escape = 27;
-} // namespace
-
 TextBoxBinding::TextBoxBinding(Application& owner, ui::TextBox& box, QLineEdit& edit)
     : ControlBinding(owner, box, edit), box_(box), edit_(edit) {
     // The model keeps the limit; Qt's own would cut text the model holds.
@@ -92,13 +86,13 @@ bool TextBoxBinding::keyPressed(QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        code = Enter;
+        code = ui::KeyEnter;
         break;
     case Qt::Key_Backspace:
-        code = Backspace;
+        code = ui::KeyBackspace;
         break;
     case Qt::Key_Escape:
-        code = Escape;
+        code = ui::KeyEscape;
         break;
     default: {
         if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))

@@ -43,6 +43,11 @@ std::filesystem::path bundled(const char* relative) {
     return std::filesystem::path(VEXTREL_DATA_DIR) / relative;
 }
 
+// Where `w` lies in its window.
+QRect placeIn(QWidget* window, const QWidget* w) {
+    return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+}
+
 // The screens with their tables; bind() makes the widgets.
 struct Harness {
     ui::qt::MessageBoxes messages;
@@ -366,8 +371,7 @@ private:
     QStringList readingOrderFaults(const ui::Form& form) {
         QWidget* window = h->adapter->window(form);
         const auto place = [&](const ui::Control& c) {
-            QWidget* w = h->adapter->widget(c);
-            return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+            return placeIn(window, h->adapter->widget(c));
         };
         const auto outermost = [](const ui::Control* c) {
             while (c->container() != nullptr)
@@ -409,10 +413,10 @@ private:
             auto* box = qobject_cast<QLineEdit*>(h->adapter->widget(*c));
             if (box == nullptr || !box->isVisibleTo(window))
                 continue;
-            const QRect r(box->mapTo(window, QPoint(0, 0)), box->size());
+            const QRect r = placeIn(window, box);
             int gap = -1;
             for (QWidget* w : shown) {
-                QRect o(w->mapTo(window, QPoint(0, 0)), w->size());
+                QRect o = placeIn(window, w);
                 // A label ends where its text does.
                 if (auto* label = qobject_cast<QLabel*>(w);
                     label != nullptr && !(label->alignment() & (Qt::AlignRight | Qt::AlignHCenter)))
